@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up whatever is missing, builds, and runs every test: once in an optimised build and once
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+echo "== build and test (RelWithDebInfo)"
+bash tools/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
+bash tools/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKESPARO_SANITIZE=ON -DKESPARO_BENCHMARKS=OFF
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
