@@ -24,6 +24,29 @@ constexpr std::array<std::uint32_t, 32> BitMask = [] {
     return masks;
 }();
 
+// Two-character names built once from their parts, so that reading one allocates nothing.
+using TwoCharacters = std::array<char16_t, 2>;
+
+// The sixty stem-branch names, from 甲子.
+constexpr std::array<TwoCharacters, 60> CycleYearNames = [] {
+    std::array<TwoCharacters, 60> names{};
+    for (int k = 0; k < 60; ++k)
+        names[k] = {engine::StemNames[k % 10][0], engine::BranchNames[k % 12][0]};
+    return names;
+}();
+
+// Lunar day names 1..49 (index 0 unused): the prefix of the tens, the digit of the units.
+constexpr std::array<TwoCharacters, 50> DayNames = [] {
+    std::array<TwoCharacters, 50> names{};
+    for (int d = 1; d < 50; ++d)
+        names[d] = {engine::DayPrefixes[d / 10][0], engine::DigitNames[d % 10][0]};
+    return names;
+}();
+
+QString twoCharacters(const TwoCharacters& name) {
+    return staticText(std::u16string_view(name.data(), 2));
+}
+
 int holdTo16Bits(int value) {
     return std::clamp(value, int{std::numeric_limits<std::int16_t>::min()},
                       int{std::numeric_limits<std::int16_t>::max()});
@@ -68,8 +91,7 @@ QString clsDate::lSolarTerm() const {
 }
 
 QString clsDate::GanZhi(int num) const {
-    const auto k = platform::floorMod(std::int64_t{num} - engine::kCycleStartYear, 60);
-    return staticText(engine::StemNames[k % 10]) + staticText(engine::BranchNames[k % 12]);
+    return twoCharacters(CycleYearNames[platform::floorMod(std::int64_t{num} - engine::kCycleStartYear, 60)]);
 }
 
 QString clsDate::YearAttribute(int y) const {
@@ -243,7 +265,7 @@ QString clsDate::CDayStr(int d) const {
     // 0 and anything beyond the table's 1..49 has no name.
     if (d < 1 || d > 49)
         return {};
-    return staticText(engine::DayPrefixes[d / 10]) + staticText(engine::DigitNames[d % 10]);
+    return twoCharacters(DayNames[d]);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  liblunar-date-dev
+  liblunar-date-dev libglib2.0-dev
   fonts-arphic-uming
   xvfb xauth imagemagick
 )
