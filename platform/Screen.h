@@ -1,0 +1,42 @@
+#pragma once
+// The screen the windows live on: its size, its work area (the screen less the taskbar) and its
+// twips per pixel. Behind an interface so that tests can give any screen and taskbar.
+
+#include <QRect>
+
+namespace platform {
+
+struct ScreenGeometry {
+    QRect screenTwips;   // the whole screen
+    QRect workAreaTwips; // the screen less the taskbar and other docked bars
+    int twipsPerPixelX = 15;
+    int twipsPerPixelY = 15;
+};
+
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual ScreenGeometry geometry() const = 0;
+};
+
+// The primary screen as Qt reports it.
+class QtScreen final : public Screen {
+public:
+    ScreenGeometry geometry() const override;
+};
+
+// A screen that always reports the same geometry.
+class FixedScreen final : public Screen {
+public:
+    explicit FixedScreen(ScreenGeometry geometry) : geometry_(geometry) {}
+    ScreenGeometry geometry() const override { return geometry_; }
+    void set(ScreenGeometry geometry) { geometry_ = geometry; }
+
+private:
+    ScreenGeometry geometry_;
+};
+
+// The process-wide primary screen.
+const Screen& primaryScreen();
+
+} // namespace platform
