@@ -11,14 +11,30 @@ namespace platform {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
-inline int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+inline int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(twips / double(kTwipsPerPixel)));
+}
+inline int pixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
-inline QPoint twipsToPixels(QPoint p) { return {twipsToPixels(p.x()), twipsToPixels(p.y())}; }
-inline QSize twipsToPixels(QSize s) { return {twipsToPixels(s.width()), twipsToPixels(s.height())}; }
-inline QRect twipsToPixels(const QRect& r) { return {twipsToPixels(r.topLeft()), twipsToPixels(r.size())}; }
-inline QPoint pixelsToTwips(QPoint p) { return {pixelsToTwips(p.x()), pixelsToTwips(p.y())}; }
-inline QSize pixelsToTwips(QSize s) { return {pixelsToTwips(s.width()), pixelsToTwips(s.height())}; }
-inline QRect pixelsToTwips(const QRect& r) { return {pixelsToTwips(r.topLeft()), pixelsToTwips(r.size())}; }
+inline QPoint twipsToPixels(QPoint p) {
+    return {twipsToPixels(p.x()), twipsToPixels(p.y())};
+}
+inline QSize twipsToPixels(QSize s) {
+    return {twipsToPixels(s.width()), twipsToPixels(s.height())};
+}
+inline QRect twipsToPixels(const QRect& r) {
+    return {twipsToPixels(r.topLeft()), twipsToPixels(r.size())};
+}
+inline QPoint pixelsToTwips(QPoint p) {
+    return {pixelsToTwips(p.x()), pixelsToTwips(p.y())};
+}
+inline QSize pixelsToTwips(QSize s) {
+    return {pixelsToTwips(s.width()), pixelsToTwips(s.height())};
+}
+inline QRect pixelsToTwips(const QRect& r) {
+    return {pixelsToTwips(r.topLeft()), pixelsToTwips(r.size())};
+}
 
 } // namespace platform

@@ -1,0 +1,29 @@
+#pragma once
+// Draws one solar month on a drawing surface: header band with the weekday names, a cell for
+// every day with its lunar day name, solar festival, lunar festival and solar term, the chosen
+// day in bold, and the grid lines; and composes the title line of the chosen day.
+
+#include "engine/clsDate.h"
+#include "view/DisplayState.h"
+#include "view/DrawingSurface.h"
+#include "view/MonthGeometry.h"
+
+#include <QString>
+
+namespace view {
+
+struct MonthPicture {
+    GridGeometry geometry; // the cell size the hit test reads until the next redraw
+    QString title;         // the title line of the chosen day
+};
+
+// Redraws the whole surface for `state`. `calendar` is re-initialised for every day drawn and
+// holds the chosen day afterwards.
+MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, clsDate& calendar);
+
+// The title line of the chosen day, e.g. "2009年1月20日 星期二  戊子(鼠) 十二月廿五". The year's
+// stem-branch name and animal are those of the lunar year of the date it names. Leaves
+// `calendar` on the chosen day.
+QString titleOf(const DisplayState& state, clsDate& calendar);
+
+} // namespace view

@@ -1,0 +1,127 @@
+#include "view/Navigation.h"
+
+namespace view {
+namespace {
+
+void clampYear(DisplayState& state) {
+    if (state.CurYear < kFirstShownYear)
+        state.CurYear = kFirstShownYear;
+    if (state.CurYear > kLastShownYear)
+        state.CurYear = kLastShownYear;
+}
+
+void nextMonth(DisplayState& state) {
+    if (++state.CurMonth > 12) {
+        state.CurMonth = 1;
+        ++state.CurYear;
+    }
+    clampYear(state);
+}
+
+void previousMonth(DisplayState& state) {
+    if (--state.CurMonth < 1) {
+        state.CurMonth = 12;
+        --state.CurYear;
+    }
+    clampYear(state);
+}
+
+// After the chosen day has moved forward: past the month's end it becomes day 1 of the next.
+void wrapForward(DisplayState& state) {
+    if (state.CurDay > GetMonthDayCount(state.CurYear, state.CurMonth)) {
+        state.CurDay = 1;
+        nextMonth(state);
+    }
+}
+
+// After the chosen day has moved back: before day 1 it becomes the last day of the previous month.
+void wrapBackward(DisplayState& state) {
+    if (state.CurDay < 1) {
+        previousMonth(state);
+        state.CurDay = GetMonthDayCount(state.CurYear, state.CurMonth);
+    }
+}
+
+} // namespace
+
+std::int16_t GetMonthDayCount(std::int16_t Year, std::int16_t Month) {
+    switch (Month) {
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
+        return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    case 2:
+        return Year % 4 == 0 ? 29 : 28;
+    default:
+        return 0;
+    }
+}
+
+void navigate(DisplayState& state, NavigationCommand command, const platform::CivilDate& today) {
+    switch (command) {
+    case NavigationCommand::PreviousYear:
+        state.CurDay = 1;
+        --state.CurYear;
+        clampYear(state);
+        break;
+    case NavigationCommand::PreviousMonth:
+        state.CurDay = 1;
+        previousMonth(state);
+        break;
+    case NavigationCommand::NextMonth:
+        state.CurDay = 1;
+        nextMonth(state);
+        break;
+    case NavigationCommand::NextYear:
+        state.CurDay = 1;
+        ++state.CurYear;
+        clampYear(state);
+        break;
+    case NavigationCommand::Today:
+        state = {static_cast<std::int16_t>(today.year), static_cast<std::int16_t>(today.month),
+                 static_cast<std::int16_t>(today.day)};
+        break;
+    }
+}
+
+void applyKey(DisplayState& state, int keyCode) {
+    switch (keyCode) {
+    case RightArrow:
+        state.CurDay += 1;
+        wrapForward(state);
+        break;
+    case DownArrow:
+        state.CurDay += 7;
+        wrapForward(state);
+        break;
+    case LeftArrow:
+        state.CurDay -= 1;
+        wrapBackward(state);
+        break;
+    case UpArrow:
+        state.CurDay -= 7;
+        wrapBackward(state);
+        break;
+    case PageUp:
+        state.CurDay = 1;
+        previousMonth(state);
+        break;
+    case PageDown:
+        state.CurDay = 1;
+        nextMonth(state);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace view

@@ -1,0 +1,32 @@
+#pragma once
+// The commands that change the display state: the four navigation steps and "today" of the
+// icon strip and the menu, and the arrow and page keys of the month grid. Each stays within
+// 1901..2049 by clamping the year alone, so stepping past either end of the range lands at the
+// other end of the same boundary year.
+
+#include "platform/DayNumber.h"
+#include "view/DisplayState.h"
+
+namespace view {
+
+enum class NavigationCommand { PreviousYear = 0, PreviousMonth = 1, NextMonth = 2, NextYear = 3, Today = 4 };
+
+// Applies a navigation command; every command but Today chooses day 1.
+void navigate(DisplayState& state, NavigationCommand command, const platform::CivilDate& today);
+
+// Key codes of the month grid.
+enum KeyCode : int {
+    PageUp = 33,
+    PageDown = 34,
+    LeftArrow = 37,
+    UpArrow = 38,
+    RightArrow = 39,
+    DownArrow = 40
+};
+
+// Applies a key pressed on the month grid: arrows move the chosen day by one or seven days
+// (past a month's end to day 1 of the next month, before its start to the last day of the
+// previous one), Page Up and Page Down step the month. Other keys change nothing.
+void applyKey(DisplayState& state, int keyCode);
+
+} // namespace view
