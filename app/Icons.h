@@ -1,0 +1,15 @@
+#pragma once
+// The program's icons, drawn in code: the 48 × 48 program icon (a calendar leaf) and the five
+// 16 × 16 navigation icons of the icon strip.
+
+#include <QIcon>
+
+namespace app {
+
+QIcon programIcon();
+
+// Icon of navigation command `index`: 0 previous year, 1 previous month, 2 next month,
+// 3 next year, 4 today.
+QIcon navigationIcon(int index);
+
+} // namespace app

@@ -1,0 +1,67 @@
+#include "app/PictureBox.h"
+
+#include "view/Navigation.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace app {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool PictureBox::fitSurface() {
+    const qreal ratio = devicePixelRatioF();
+    const QImage& image = surface_.image();
+    if (image.deviceIndependentSize().toSize() == size() && image.devicePixelRatio() == ratio)
+        return false;
+    surface_.resize(size(), ratio);
+    return true;
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), surface_.image());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    const QPointF position = event->position();
+    emit MouseDown(static_cast<float>(position.x()), static_cast<float>(position.y()));
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    int code = 0;
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        code = view::PageUp;
+        break;
+    case Qt::Key_PageDown:
+        code = view::PageDown;
+        break;
+    case Qt::Key_Left:
+        code = view::LeftArrow;
+        break;
+    case Qt::Key_Up:
+        code = view::UpArrow;
+        break;
+    case Qt::Key_Right:
+        code = view::RightArrow;
+        break;
+    case Qt::Key_Down:
+        code = view::DownArrow;
+        break;
+    default:
+        break;
+    }
+    emit KeyDown(code);
+}
+
+// Tab stays on the grid: the keyboard belongs to it.
+bool PictureBox::focusNextPrevChild(bool) {
+    return false;
+}
+
+} // namespace app

@@ -1,0 +1,65 @@
+#include "app/frmInfo.h"
+
+#include "platform/SongFont.h"
+#include "platform/Twips.h"
+#include "view/WindowLayout.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+
+frmInfo::frmInfo(QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      Text1(new QPlainTextEdit(this)) {
+    setObjectName(QStringLiteral("frmInfo"));
+    setWindowTitle(QStringLiteral("日程信息"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setFont(platform::songFont(9));
+    setFixedSize(platform::twipsToPixels(view::kInfoDesignClientTwips));
+    Form_Resize();
+}
+
+void frmInfo::setReport(const QString& text) {
+    Text1->setPlainText(text);
+}
+
+QString frmInfo::report() const {
+    return Text1->toPlainText();
+}
+
+void frmInfo::unload() {
+    unloading_ = true;
+    close();
+}
+
+void frmInfo::setOuterGeometry(const QRect& outerPixels) {
+    // The frame's own thickness is whatever the window system gives it.
+    const QSize frameExtra = frameGeometry().size() - size();
+    setFixedSize(outerPixels.width() - frameExtra.width(),
+                 std::max(1, outerPixels.height() - frameExtra.height()));
+    QSignalBlocker quiet(this);
+    move(outerPixels.topLeft());
+}
+
+// The user's own close (button, system menu, Alt+F4) is refused; the program's goes through.
+void frmInfo::closeEvent(QCloseEvent* event) {
+    if (unloading_)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmInfo::resizeEvent(QResizeEvent*) {
+    Form_Resize();
+}
+
+void frmInfo::moveEvent(QMoveEvent*) {
+    if (!signalsBlocked())
+        emit moved();
+}
+
+void frmInfo::Form_Resize() {
+    Text1->setGeometry(rect());
+}

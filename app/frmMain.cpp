@@ -1,0 +1,352 @@
+#include "app/frmMain.h"
+
+#include "app/Icons.h"
+#include "app/PictureBox.h"
+#include "app/frmInfo.h"
+#include "platform/SongFont.h"
+#include "platform/Twips.h"
+#include "view/MonthPainter.h"
+#include "view/Navigation.h"
+#include "view/WindowLayout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+using platform::pixelsToTwips;
+using platform::twipsToPixels;
+
+namespace {
+
+const QString kNavigationTips[5] = {
+    QStringLiteral("上一年"), QStringLiteral("上一月"),   QStringLiteral("下一月"),
+    QStringLiteral("下一年"), QStringLiteral("转到今天"),
+};
+constexpr int kNavigationIconLeftTwips[5] = {120, 480, 840, 1200, 1560};
+constexpr int kNavigationIconTwips = 240;
+
+QLabel* titleLabel(QWidget* parent, const char* name, QPoint twips, QColor color) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(platform::songFont(12, true));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->move(twipsToPixels(twips));
+    return label;
+}
+
+QPushButton* smallButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(platform::songFont(9, true));
+    button->resize(twipsToPixels(view::kButtonTwips));
+    return button;
+}
+
+} // namespace
+
+frmMain::frmMain(const platform::Clock& clock, const platform::Screen& screen)
+    : clock_(clock), screen_(screen), DayCalendar(clock) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Kesparo"));
+    setWindowIcon(app::programIcon());
+    setCentralWidget(buildClientArea());
+    buildMenus();
+    resize(twipsToPixels(view::kDesignClientTwips) + QSize(0, menuBar()->sizeHint().height()));
+}
+
+frmMain::~frmMain() = default;
+
+QWidget* frmMain::buildClientArea() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    // The window never becomes smaller than its design size.
+    client->setMinimumSize(twipsToPixels(view::kDesignClientTwips));
+
+    Image1 = new QLabel(client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twipsToPixels(view::kImage1Twips));
+    Image1->setPixmap(app::programIcon().pixmap(48, 48));
+
+    // The grey copy first, so the blue title lies over it.
+    Label2 = titleLabel(client, "Label2", view::kLabel2Twips, QColor(160, 160, 160));
+    Label1 = titleLabel(client, "Label1", view::kLabel1Twips, QColor(0, 0, 255));
+
+    Command1 = smallButton(client, "Command1", QStringLiteral("↗"));
+    Command2 = smallButton(client, "Command2", QStringLiteral("←"));
+    for (QPushButton* button : {Command1, Command2})
+        button->installEventFilter(this);
+    connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
+
+    picToolbar = new QWidget(client);
+    picToolbar->setObjectName(QStringLiteral("picToolbar"));
+    picToolbar->resize(twipsToPixels(view::kToolbarTwips));
+    for (int i = 0; i < 5; ++i) {
+        auto* icon = new QToolButton(picToolbar);
+        icon->setObjectName(QStringLiteral("Image2_%1").arg(i));
+        icon->setAutoRaise(true);
+        icon->setFocusPolicy(Qt::NoFocus);
+        icon->setIcon(app::navigationIcon(i));
+        icon->setIconSize({16, 16});
+        icon->setToolTip(kNavigationTips[i]);
+        icon->setGeometry(
+            twipsToPixels(QRect(kNavigationIconLeftTwips[i], 0, kNavigationIconTwips, kNavigationIconTwips)));
+        connect(icon, &QToolButton::clicked, this, [this, i] { Image2_Click(i); });
+        Image2[i] = icon;
+    }
+
+    Combo1 = new QComboBox(client);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->resize(twipsToPixels(view::kComboTwips));
+    Combo1->setFocusPolicy(Qt::ClickFocus);
+
+    picMain = new app::PictureBox(client);
+    picMain->setObjectName(QStringLiteral("picMain"));
+    picMain->surface().setFont(platform::songFont(9));
+    connect(picMain, &app::PictureBox::MouseDown, this, &frmMain::picMain_MouseDown);
+    connect(picMain, &app::PictureBox::KeyDown, this, &frmMain::picMain_KeyDown);
+    return client;
+}
+
+void frmMain::buildMenus() {
+    QMenu* calendar = menuBar()->addMenu(QStringLiteral("日历(&C)"));
+    calendar->setObjectName(QStringLiteral("mnuCalendar"));
+    const auto entry = [this, calendar](const char* name, const QString& caption,
+                                        void (frmMain::*handler)()) {
+        QAction* action = calendar->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    mnuCalendarLastYear =
+        entry("mnuCalendarLastYear", QStringLiteral("上一年(&L)"), &frmMain::mnuCalendarLastYear_Click);
+    mnuCalendarLastMonth =
+        entry("mnuCalendarLastMonth", QStringLiteral("上个月(&A)"), &frmMain::mnuCalendarLastMonth_Click);
+    mnuCalendarNextMonth =
+        entry("mnuCalendarNextMonth", QStringLiteral("下个月(&E)"), &frmMain::mnuCalendarNextMonth_Click);
+    mnuCalendarNextYear =
+        entry("mnuCalendarNextYear", QStringLiteral("下一年(&N)"), &frmMain::mnuCalendarNextYear_Click);
+
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("查看(&V)"));
+    viewMenu->setObjectName(QStringLiteral("mnuView"));
+    mnuViewShowInfo = viewMenu->addAction(QStringLiteral("显示日程信息(&S)"));
+    mnuViewShowInfo->setObjectName(QStringLiteral("mnuViewShowInfo"));
+    mnuViewShowInfo->setCheckable(true);
+    mnuViewShowInfo->setChecked(true);
+    // Qt has flipped the check mark by the time the entry reports it was chosen.
+    connect(mnuViewShowInfo, &QAction::triggered, this, &frmMain::Command2_Click);
+}
+
+void frmMain::Form_Load() {
+    info_ = new frmInfo(this);
+    info_->setAttribute(Qt::WA_ShowWithoutActivating);
+    connect(info_, &frmInfo::moved, this, &frmMain::keepLayout);
+    info_->show();
+
+    const platform::CivilDate today = clock_.today();
+    view::navigate(state_, view::NavigationCommand::Today, today);
+
+    // The keys themselves belong to the grid; the menu only names them.
+    mnuCalendarLastMonth->setText(mnuCalendarLastMonth->text() + QStringLiteral("\tPage Up"));
+    mnuCalendarNextMonth->setText(mnuCalendarNextMonth->text() + QStringLiteral("\tPage Down"));
+
+    show(); // the first resize lays out the controls and draws the month
+    centrePair();
+    repaint();
+    picMain->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing
+
+void frmMain::ReDrawCalendar() {
+    picMain->fitSurface();
+    const view::MonthPicture picture = view::drawMonth(picMain->surface(), state_, DayCalendar);
+    grid_ = picture.geometry;
+    Label1->setText(picture.title);
+    Label1->adjustSize();
+    Label2->setText(Label1->text());
+    Label2->adjustSize();
+    picMain->update();
+    ReDrawInfo();
+}
+
+void frmMain::ReDrawInfo() {
+    setWindowTitle(QStringLiteral("Kesparo - [") + Label1->text() + u']');
+}
+
+// ---------------------------------------------------------------------------------------------
+// Navigation and day selection
+
+void frmMain::Image2_Click(int Index) {
+    if (Index >= 0 && Index <= 4)
+        view::navigate(state_, static_cast<view::NavigationCommand>(Index), clock_.today());
+    ReDrawCalendar();
+}
+
+void frmMain::picMain_MouseDown(float X, float Y) {
+    if (Y < grid_.gridTop())
+        return; // the header band: nothing to choose there
+    const int firstWeekday = platform::weekday(platform::dayNumber(state_.CurYear, state_.CurMonth, 1));
+    if (const std::optional<int> day =
+            grid_.dayAt(X, Y, firstWeekday, view::GetMonthDayCount(state_.CurYear, state_.CurMonth)))
+        state_.CurDay = static_cast<std::int16_t>(*day);
+    ReDrawCalendar();
+}
+
+void frmMain::picMain_KeyDown(int KeyCode) {
+    view::applyKey(state_, KeyCode);
+    ReDrawCalendar();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Window commands
+
+void frmMain::mnuViewShowInfo_Click() {
+    mnuViewShowInfo->trigger();
+}
+
+void frmMain::Command2_Click() {
+    if (info_->isVisible()) {
+        info_->hide();
+        InfoHidden = true;
+        Command2->setText(QStringLiteral("→"));
+    } else {
+        InfoHidden = false;
+        info_->show();
+        Command2->setText(QStringLiteral("←"));
+        dockReportWindow();
+    }
+    centrePair();
+    picMain->setFocus();
+}
+
+void frmMain::Command1_Click() {
+    if (Enlarged) {
+        setOuterSizeTwips(savedOuterTwips_);
+        Enlarged = false;
+        savedOuterTwips_ = {};
+        Command1->setText(QStringLiteral("↗"));
+    } else {
+        savedOuterTwips_ = outerTwips().size();
+        setOuterSizeTwips(view::enlargedOuterSize(screen_.geometry().screenTwips.size(), reportWidthTwips()));
+        Enlarged = true;
+        Command1->setText(QStringLiteral("↙"));
+    }
+    centrePair();
+    picMain->setFocus();
+}
+
+void frmMain::centrePair() {
+    const QRect screen = screen_.geometry().screenTwips;
+    const QPoint topLeft = view::centredTopLeft(screen.size(), outerTwips().size(), reportWidthTwips());
+    move(twipsToPixels(screen.topLeft() + topLeft));
+    dockReportWindow();
+}
+
+int frmMain::reportWidthTwips() const {
+    return InfoHidden ? 0 : pixelsToTwips(info_->frameGeometry().width());
+}
+
+QRect frmMain::outerTwips() const {
+    return pixelsToTwips(frameGeometry());
+}
+
+void frmMain::setOuterSizeTwips(QSize twips) {
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize(twipsToPixels(twips) - frameExtra);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Layout keeping: driven by the window's own resize, move and state changes, and by the
+// report window being moved, so an idle calendar costs nothing.
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    dockReportWindow();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        keepLayout();
+}
+
+void frmMain::Form_Resize() {
+    placeControls();
+    dockReportWindow();
+    updateReportVisibility();
+    ReDrawCalendar();
+}
+
+void frmMain::keepLayout() {
+    placeControls();
+    dockReportWindow();
+    updateReportVisibility();
+}
+
+void frmMain::placeControls() {
+    const view::ControlLayout layout = view::layoutControls(pixelsToTwips(centralWidget()->size()));
+    Combo1->move(twipsToPixels(layout.combo.topLeft()));
+    picToolbar->move(twipsToPixels(layout.toolbar.topLeft()));
+    picMain->setGeometry(twipsToPixels(layout.picMain));
+    Command1->move(twipsToPixels(layout.command1.topLeft()));
+    Command2->move(twipsToPixels(layout.command2.topLeft()));
+}
+
+void frmMain::dockReportWindow() {
+    if (!info_ || windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+        return;
+    const int infoWidthTwips = pixelsToTwips(info_->frameGeometry().width());
+    info_->setOuterGeometry(twipsToPixels(view::dockedInfoRect(outerTwips(), infoWidthTwips)));
+}
+
+void frmMain::updateReportVisibility() {
+    if (!info_)
+        return;
+    const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+    const bool wanted = !InfoHidden && normal && isVisible();
+    if (wanted && !info_->isVisible()) {
+        info_->show();
+        dockReportWindow();
+    } else if (!wanted && info_->isVisible() && isVisible()) {
+        info_->hide();
+    }
+}
+
+// A small button keeps the keyboard focus only while it is being clicked; otherwise the focus
+// goes back to the grid, which owns the keys.
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    bool* pressed = watched == Command1 ? &Command1Pressed : watched == Command2 ? &Command2Pressed : nullptr;
+    if (pressed) {
+        if (event->type() == QEvent::MouseButtonPress)
+            *pressed = true;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            *pressed = false;
+        else if (event->type() == QEvent::FocusIn && !*pressed)
+            picMain->setFocus();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Close: the report window goes with the main window, and the program ends.
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (info_)
+        info_->unload();
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,103 @@
+#pragma once
+// The main window: the month grid with its title, the icon strip and menus that step through
+// the months, the enlarge and report toggles, and the docked report window. It turns window
+// events into changes of the display state and redraws; the drawing and the rules live in view/.
+
+#include "engine/clsDate.h"
+#include "platform/Clock.h"
+#include "platform/Screen.h"
+#include "view/DisplayState.h"
+#include "view/MonthGeometry.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class frmInfo;
+namespace app {
+class PictureBox;
+}
+
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain(const platform::Clock& clock, const platform::Screen& screen);
+    ~frmMain() override;
+
+    // Start-up: the report window, today's month, key hints, show, centre.
+    void Form_Load();
+
+    // Redraws the month, the title and the day report from the display state.
+    void ReDrawCalendar();
+
+    const view::DisplayState& displayState() const { return state_; }
+    const view::GridGeometry& gridGeometry() const { return grid_; }
+    frmInfo* reportWindow() const { return info_; }
+
+    // Navigation command `Index` of the icon strip: 0 previous year, 1 previous month,
+    // 2 next month, 3 next year, 4 today; anything else only redraws.
+    void Image2_Click(int Index);
+    void mnuCalendarLastYear_Click() { Image2_Click(0); }
+    void mnuCalendarLastMonth_Click() { Image2_Click(1); }
+    void mnuCalendarNextMonth_Click() { Image2_Click(2); }
+    void mnuCalendarNextYear_Click() { Image2_Click(3); }
+    void mnuViewShowInfo_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void picMain_MouseDown(float X, float Y);
+    void picMain_KeyDown(int KeyCode);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildClientArea();
+    void buildMenus();
+    void Form_Resize();
+    void keepLayout();
+    void placeControls();
+    void dockReportWindow();
+    void updateReportVisibility();
+    void centrePair();
+    void ReDrawInfo();
+    int reportWidthTwips() const;
+    QRect outerTwips() const;
+    void setOuterSizeTwips(QSize twips);
+
+    const platform::Clock& clock_;
+    const platform::Screen& screen_;
+    clsDate DayCalendar;
+    view::DisplayState state_;
+    view::GridGeometry grid_;
+
+    QSize minOuterTwips_; // MinWidth, MinHeight: the outer size as designed
+    bool InfoHidden = false;
+    bool Enlarged = false;
+    QSize savedOuterTwips_; // SavedWidth, SavedHeight; empty when not enlarged
+    bool Command1Pressed = false;
+    bool Command2Pressed = false;
+
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QWidget* picToolbar = nullptr;
+    std::array<QToolButton*, 5> Image2{};
+    QComboBox* Combo1 = nullptr;
+    app::PictureBox* picMain = nullptr;
+    QAction* mnuCalendarLastYear = nullptr;
+    QAction* mnuCalendarLastMonth = nullptr;
+    QAction* mnuCalendarNextMonth = nullptr;
+    QAction* mnuCalendarNextYear = nullptr;
+    QAction* mnuViewShowInfo = nullptr;
+    frmInfo* info_ = nullptr;
+};
