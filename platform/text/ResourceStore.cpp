@@ -1,0 +1,14 @@
+#include "platform/text/ResourceStore.h"
+
+#include <QFile>
+
+namespace platform {
+
+std::optional<QByteArray> QtResourceStore::bytes(int id) const {
+    QFile file(prefix_ + u'/' + QString::number(id));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+} // namespace platform
