@@ -1,0 +1,37 @@
+#pragma once
+// The desktop folder that every user of the machine sees, where the desktop shortcuts go. Behind
+// an interface so that tests can use a temporary folder.
+
+#include <QString>
+#include <utility>
+
+namespace platform {
+
+class DesktopFolder {
+public:
+    virtual ~DesktopFolder() = default;
+    // The folder's path with '/' separators, or an empty string when the system names none.
+    virtual QString path() const = 0;
+};
+
+// On Windows the public desktop, which the desktops of all users show; elsewhere, where a desktop
+// is each user's own, the user's desktop folder.
+class AllUsersDesktop final : public DesktopFolder {
+public:
+    QString path() const override;
+};
+
+// A folder given by the caller.
+class FixedDesktopFolder final : public DesktopFolder {
+public:
+    explicit FixedDesktopFolder(QString path) : path_(std::move(path)) {}
+    QString path() const override { return path_; }
+
+private:
+    QString path_;
+};
+
+// The process-wide desktop of all users.
+const DesktopFolder& allUsersDesktop();
+
+} // namespace platform

@@ -1,0 +1,116 @@
+#include "platform/desktop/DesktopLauncher.h"
+
+#include <QList>
+#include <QStringView>
+
+namespace platform {
+
+namespace {
+
+// A value of type string: backslash and control characters take the format's escapes.
+QString escapeValue(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\':
+            out += QLatin1String("\\\\");
+            break;
+        case u'\n':
+            out += QLatin1String("\\n");
+            break;
+        case u'\t':
+            out += QLatin1String("\\t");
+            break;
+        case u'\r':
+            out += QLatin1String("\\r");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString unescapeValue(QStringView text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        switch (text[++i].unicode()) {
+        case u's':
+            out += u' ';
+            break;
+        case u'n':
+            out += u'\n';
+            break;
+        case u't':
+            out += u'\t';
+            break;
+        case u'r':
+            out += u'\r';
+            break;
+        default:
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// The Exec key is read in three layers, outermost first: string escapes, then the quoting of
+// arguments (inside double quotes a backslash escapes '"', '`', '$' and '\'), then field codes, in
+// which a literal '%' is "%%". Writing applies them in the opposite order.
+QString execArgument(const QString& program) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : program) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+            quoted += u'\\';
+        quoted += c;
+        if (c == u'%')
+            quoted += u'%';
+    }
+    return quoted + u'"';
+}
+
+QString firstExecArgument(QStringView exec) {
+    exec = exec.trimmed();
+    QString word;
+    if (exec.startsWith(u'"')) {
+        for (qsizetype i = 1; i < exec.size() && exec[i] != u'"'; ++i) {
+            if (exec[i] == u'\\' && i + 1 < exec.size())
+                ++i;
+            word += exec[i];
+        }
+    } else {
+        for (qsizetype i = 0; i < exec.size() && !exec[i].isSpace(); ++i)
+            word += exec[i];
+    }
+    return word.replace(QLatin1String("%%"), QLatin1String("%"));
+}
+
+} // namespace
+
+QByteArray desktopLauncherContents(const ProgramFile& program) {
+    return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\n")
+        .arg(escapeValue(program.name), escapeValue(execArgument(program.path)))
+        .toUtf8();
+}
+
+QString desktopLauncherProgram(const QByteArray& contents) {
+    const QString text = QString::fromUtf8(contents);
+    bool inEntry = false;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        line = line.trimmed();
+        if (line.startsWith(u'[')) {
+            inEntry = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (inEntry && equals > 0 && line.left(equals).trimmed() == QLatin1String("Exec"))
+            return firstExecArgument(unescapeValue(line.mid(equals + 1).trimmed()));
+    }
+    return {};
+}
+
+} // namespace platform

@@ -1,0 +1,125 @@
+#include "platform/desktop/ProgramShortcut.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <QDir>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+#else
+#include "platform/desktop/DesktopLauncher.h"
+#include "platform/desktop/WholeFile.h"
+
+#include <QFile>
+#endif
+
+namespace platform {
+
+#ifdef Q_OS_WIN
+
+namespace {
+
+LPCWSTR wide(const QString& text) {
+    return reinterpret_cast<LPCWSTR>(text.utf16());
+}
+
+// COM for the calling thread for as long as it lives; Qt's own initialisation of the GUI thread
+// counts, and is then only balanced, not undone.
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    HRESULT result_;
+};
+
+// Owns one reference to a COM interface.
+template <typename Interface> class ComRef {
+public:
+    ComRef() = default;
+    ~ComRef() {
+        if (pointer_)
+            pointer_->Release();
+    }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    Interface* operator->() const { return pointer_; }
+    void** out() { return reinterpret_cast<void**>(&pointer_); }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+} // namespace
+
+QString programShortcutFileName(const ProgramFile& program) {
+    return program.name + QLatin1String(".lnk");
+}
+
+QString readProgramShortcut(const QString& path) {
+    ComApartment com;
+    ComRef<IShellLinkW> link;
+    ComRef<IPersistFile> file;
+    if (FAILED(
+            CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, file.out())) ||
+        FAILED(file->Load(wide(QDir::toNativeSeparators(path)), STGM_READ)))
+        return {};
+    wchar_t target[MAX_PATH] = {};
+    if (link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH) != S_OK)
+        return {};
+    return QString::fromWCharArray(target);
+}
+
+bool writeProgramShortcut(const QString& path, const ProgramFile& program) {
+    // The link is saved beside the target under another name and then moved over it, so that a
+    // failed save never leaves half a link behind.
+    const QString native = QDir::toNativeSeparators(path);
+    const QString temporary = native + QLatin1String(".part");
+    ComApartment com;
+    ComRef<IShellLinkW> link;
+    ComRef<IPersistFile> file;
+    if (FAILED(
+            CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())) ||
+        FAILED(link->SetPath(wide(program.path))) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, file.out())))
+        return false;
+    if (SUCCEEDED(file->Save(wide(temporary), TRUE)) &&
+        MoveFileExW(wide(temporary), wide(native), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(wide(temporary));
+    return false;
+}
+
+#else
+
+QString programShortcutFileName(const ProgramFile& program) {
+    return program.name + QLatin1String(".desktop");
+}
+
+QString readProgramShortcut(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return desktopLauncherProgram(file.readAll());
+}
+
+bool writeProgramShortcut(const QString& path, const ProgramFile& program) {
+    // File managers start only launchers that are executable.
+    constexpr QFileDevice::Permissions kLauncherPermissions =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
+        QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+        QFileDevice::ReadOther | QFileDevice::ExeOther;
+    return writeWholeFile(path, desktopLauncherContents(program), kLauncherPermissions);
+}
+
+#endif
+
+} // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+// The desktop shortcut that starts the program: a shell link (.lnk) on Windows, a freedesktop
+// launcher (.desktop) elsewhere.
+
+#include "platform/desktop/ProgramFile.h"
+
+#include <QString>
+
+namespace platform {
+
+// The shortcut's file name for `program`: its name and the platform's shortcut extension.
+QString programShortcutFileName(const ProgramFile& program);
+
+// The program that the shortcut at `path` starts, or an empty string when it cannot be read.
+QString readProgramShortcut(const QString& path);
+
+// Creates or replaces the shortcut at `path` so that it starts `program` and sets nothing else
+// (no arguments, working folder, icon or description). Whole or not at all; returns whether it
+// was written.
+bool writeProgramShortcut(const QString& path, const ProgramFile& program);
+
+} // namespace platform
