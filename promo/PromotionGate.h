@@ -1,0 +1,18 @@
+#pragma once
+// The date from which the promotion window opens by itself, a few seconds after start-up.
+
+// The ordering of CivilDate is a defaulted <=>, whose result type <compare> declares.
+#include <compare>
+
+#include "platform/DayNumber.h"
+
+namespace promo {
+
+inline constexpr platform::CivilDate kPromotionStart{2012, 9, 12};
+
+// Whether the promotion window opens in a run started on `today`: on or after the start date.
+constexpr bool promotionOpens(const platform::CivilDate& today) {
+    return today >= kPromotionStart;
+}
+
+} // namespace promo
