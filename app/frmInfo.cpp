@@ -43,9 +43,10 @@ void frmInfo::setOuterGeometry(const QRect& outerPixels) {
     move(outerPixels.topLeft());
 }
 
-// The user's own close (button, system menu, Alt+F4) is refused; the program's goes through.
+// The user's own close (button, system menu, Alt+F4) comes from the window system and is
+// refused; a close by the program, its own unload or the application quitting, goes through.
 void frmInfo::closeEvent(QCloseEvent* event) {
-    if (unloading_)
+    if (unloading_ || !event->spontaneous())
         event->accept();
     else
         event->ignore();

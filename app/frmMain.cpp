@@ -348,5 +348,5 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (info_)
         info_->unload();
     event->accept();
-    QCoreApplication::quit();
+    QCoreApplication::exit(0); // at once: no other window is asked
 }

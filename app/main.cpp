@@ -1,11 +1,38 @@
 // Kesparo: a Chinese perpetual calendar. Starting the program loads the main window.
 
+#include "app/PictureBox.h"
 #include "app/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "platform/SongFont.h"
 
 #include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// For the start-up benchmark: with KESPARO_EXIT_AFTER_FIRST_PICTURE set, the program ends as
+// soon as the month grid has been painted on screen for the first time, closing its main window
+// as a user would.
+class CloseAfterFirstPicture final : public QObject {
+public:
+    explicit CloseAfterFirstPicture(QWidget* window) {
+        quit_.setSingleShot(true);
+        connect(&quit_, &QTimer::timeout, this, [window] { window->close(); });
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        // A timer, not a posted call: the first paint may come before the event loop runs, and
+        // a close posted then could be delivered before there is a loop to end.
+        if (event->type() == QEvent::Paint && !quit_.isActive())
+            quit_.start(0);
+        return false;
+    }
+
+private:
+    QTimer quit_;
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -13,6 +40,10 @@ int main(int argc, char* argv[]) {
     platform::installSongFallbacks();
 
     frmMain window(platform::systemClock(), platform::primaryScreen());
+    CloseAfterFirstPicture closeAfterFirstPicture(&window);
+    if (qEnvironmentVariableIsSet("KESPARO_EXIT_AFTER_FIRST_PICTURE"))
+        window.findChild<app::PictureBox*>(QStringLiteral("picMain"))
+            ->installEventFilter(&closeAfterFirstPicture);
     window.Form_Load();
     return QApplication::exec();
 }

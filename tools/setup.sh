@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-base-private-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   liblunar-date-dev libglib2.0-dev
   fonts-arphic-uming

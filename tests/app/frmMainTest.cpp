@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -237,6 +238,10 @@ TEST_F(MainWindowTest, LayoutFollowsSizeMoveAndState) {
     EXPECT_TRUE(window->reportWindow()->isVisible());
 }
 
+TEST_F(MainWindowTest, ReportWindowLetsTheProgramCloseIt) {
+    EXPECT_TRUE(window->reportWindow()->close()); // e.g. the application quitting at logout
+}
+
 TEST_F(MainWindowTest, FocusReturnsToTheGrid) {
     auto* command1 = child<QPushButton>("Command1");
     command1->setFocus(Qt::TabFocusReason);
@@ -247,9 +252,11 @@ TEST_F(MainWindowTest, FocusReturnsToTheGrid) {
 
 TEST_F(MainWindowTest, ReportWindowRefusesTheUsersCloseAndGoesWithTheMainWindow) {
     frmInfo* info = window->reportWindow();
-    EXPECT_FALSE(info->close());
+    // The window system's close (the close button, Alt+F4) is refused.
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        info->windowHandle());
     EXPECT_TRUE(info->isVisible());
-    window->close();
+    window->close(); // the main window takes the report window with it
     EXPECT_FALSE(info->isVisible());
     EXPECT_FALSE(window->isVisible());
 }
