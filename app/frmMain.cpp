@@ -5,6 +5,8 @@
 #include "app/frmInfo.h"
 #include "platform/SongFont.h"
 #include "platform/Twips.h"
+#include "promo/GG1.h"
+#include "promo/PromotionGate.h"
 #include "view/MonthPainter.h"
 #include "view/Navigation.h"
 #include "view/WindowLayout.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 using platform::pixelsToTwips;
@@ -51,9 +54,14 @@ QPushButton* smallButton(QWidget* parent, const char* name, const QString& capti
 
 } // namespace
 
-frmMain::frmMain(const platform::Clock& clock, const platform::Screen& screen)
-    : clock_(clock), screen_(screen), DayCalendar(clock) {
+frmMain::frmMain(Services services)
+    : services_(std::move(services)), clock_(services_.clock), screen_(services_.screen),
+      DayCalendar(clock_) {
     setObjectName(QStringLiteral("frmMain"));
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(3000);
+    connect(Timer3, &QTimer::timeout, this, &frmMain::Timer3_Timer);
     setWindowTitle(QStringLiteral("Kesparo"));
     setWindowIcon(app::programIcon());
     setCentralWidget(buildClientArea());
@@ -144,7 +152,18 @@ void frmMain::buildMenus() {
     connect(mnuViewShowInfo, &QAction::triggered, this, &frmMain::Command2_Click);
 }
 
-void frmMain::Form_Load() {
+bool frmMain::Form_Load() {
+    if (promo::promotionOpens(clock_.today()))
+        Timer3->start();
+
+    report::TextResourceLoad load = services_.loadTexts();
+    if (!load.ok()) {
+        Timer3->stop();
+        services_.reportStartupFailure(load.failure);
+        return false;
+    }
+    texts_ = std::move(load.texts);
+
     info_ = new frmInfo(this);
     info_->setAttribute(Qt::WA_ShowWithoutActivating);
     connect(info_, &frmInfo::moved, this, &frmMain::keepLayout);
@@ -161,6 +180,19 @@ void frmMain::Form_Load() {
     centrePair();
     repaint();
     picMain->setFocus();
+    return true;
+}
+
+promo::GG1* frmMain::promotionWindow() const {
+    return GG1_;
+}
+
+void frmMain::Timer3_Timer() {
+    Timer3->stop();
+    if (GG1_)
+        return;
+    GG1_ = services_.createPromotionWindow();
+    GG1_->show();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -347,6 +379,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 void frmMain::closeEvent(QCloseEvent* event) {
     if (info_)
         info_->unload();
+    Timer3->stop();
+    if (GG1_)
+        GG1_->unload(); // a promotion window that never opened is not opened now
     event->accept();
     QCoreApplication::exit(0); // at once: no other window is asked
 }

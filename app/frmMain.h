@@ -6,11 +6,14 @@
 #include "engine/clsDate.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
+#include "report/TextResourceLoader.h"
 #include "view/DisplayState.h"
 #include "view/MonthGeometry.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -18,18 +21,39 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 class frmInfo;
+class QTimer;
 namespace app {
 class PictureBox;
+}
+namespace promo {
+class GG1;
 }
 
 class frmMain final : public QMainWindow {
     Q_OBJECT
 public:
-    frmMain(const platform::Clock& clock, const platform::Screen& screen);
+    // Everything the main window takes from outside; tests give fakes.
+    struct Services {
+        const platform::Clock& clock;
+        const platform::Screen& screen;
+        // Reads the six text resources.
+        std::function<report::TextResourceLoad()> loadTexts;
+        // Creates the promotion window (not yet shown).
+        std::function<promo::GG1*()> createPromotionWindow;
+        // Tells the user why the program cannot start.
+        std::function<void(const QString& message)> reportStartupFailure;
+    };
+
+    explicit frmMain(Services services);
     ~frmMain() override;
 
-    // Start-up: the report window, today's month, key hints, show, centre.
-    void Form_Load();
+    // Start-up: the promotion gate, the text resources, the report window, today's month, key
+    // hints, show, centre. False when the program cannot start (the user has been told why).
+    bool Form_Load();
+
+    // Opens the promotion window, once: Timer3 fires 3 s after start-up armed it.
+    void Timer3_Timer();
+    promo::GG1* promotionWindow() const;
 
     // Redraws the month, the title and the day report from the display state.
     void ReDrawCalendar();
@@ -72,8 +96,10 @@ private:
     QRect outerTwips() const;
     void setOuterSizeTwips(QSize twips);
 
+    Services services_;
     const platform::Clock& clock_;
     const platform::Screen& screen_;
+    report::TextResources texts_;
     clsDate DayCalendar;
     view::DisplayState state_;
     view::GridGeometry grid_;
@@ -99,5 +125,7 @@ private:
     QAction* mnuCalendarNextMonth = nullptr;
     QAction* mnuCalendarNextYear = nullptr;
     QAction* mnuViewShowInfo = nullptr;
+    QTimer* Timer3 = nullptr;
     frmInfo* info_ = nullptr;
+    QPointer<promo::GG1> GG1_;
 };

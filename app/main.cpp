@@ -5,8 +5,11 @@
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "platform/SongFont.h"
+#include "platform/desktop/ErrorMessage.h"
+#include "promo/GG1.h"
 
 #include <QApplication>
+#include <QNetworkAccessManager>
 #include <QTimer>
 
 namespace {
@@ -39,11 +42,16 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kesparo"));
     platform::installSongFallbacks();
 
-    frmMain window(platform::systemClock(), platform::primaryScreen());
+    QNetworkAccessManager network; // the promotion page's, for the whole run
+    frmMain window(
+        {platform::systemClock(), platform::primaryScreen(), [] { return report::loadTextResources(); },
+         [&network] { return new promo::GG1(promo::GG1::Dependencies::forThisDesktop(network)); },
+         [](const QString& message) { platform::showErrorMessage(QStringLiteral("Kesparo"), message); }});
     CloseAfterFirstPicture closeAfterFirstPicture(&window);
     if (qEnvironmentVariableIsSet("KESPARO_EXIT_AFTER_FIRST_PICTURE"))
         window.findChild<app::PictureBox*>(QStringLiteral("picMain"))
             ->installEventFilter(&closeAfterFirstPicture);
-    window.Form_Load();
+    if (!window.Form_Load())
+        return 1;
     return QApplication::exec();
 }

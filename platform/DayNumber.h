@@ -14,7 +14,15 @@ struct CivilDate {
     int month = 0; // 1..12
     int day = 0;   // 1..31
     friend constexpr bool operator==(const CivilDate&, const CivilDate&) = default;
-    friend constexpr auto operator<=>(const CivilDate&, const CivilDate&) = default;
+    // Calendar order. (Written out rather than a defaulted <=>, whose <compare> header Qt's moc
+    // cannot read.)
+    friend constexpr bool operator<(const CivilDate& a, const CivilDate& b) { return a.key() < b.key(); }
+    friend constexpr bool operator>(const CivilDate& a, const CivilDate& b) { return b < a; }
+    friend constexpr bool operator<=(const CivilDate& a, const CivilDate& b) { return !(b < a); }
+    friend constexpr bool operator>=(const CivilDate& a, const CivilDate& b) { return !(a < b); }
+
+private:
+    constexpr std::int64_t key() const { return (std::int64_t{year} * 16 + month) * 32 + day; }
 };
 
 constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) {

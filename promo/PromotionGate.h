@@ -1,9 +1,6 @@
 #pragma once
 // The date from which the promotion window opens by itself, a few seconds after start-up.
 
-// The ordering of CivilDate is a defaulted <=>, whose result type <compare> declares.
-#include <compare>
-
 #include "platform/DayNumber.h"
 
 namespace promo {

@@ -5,6 +5,7 @@
 #include "app/PictureBox.h"
 #include "app/frmInfo.h"
 #include "platform/Twips.h"
+#include "tests/promo/GG1TestRig.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -25,11 +27,18 @@ class MainWindowTest : public ::testing::Test {
 protected:
     platform::FixedClock clock{{2012, 9, 12}};
     platform::FixedScreen screen{{kScreenTwips, QRect(0, 0, 1280 * 15, 760 * 15), 15, 15}};
+    GG1TestRig promotion;
+    QStringList startupFailures;
     std::unique_ptr<frmMain> window;
 
+    frmMain::Services services() {
+        return {clock, screen, [] { return report::loadTextResources(); },
+                [this] { return &promotion.open(); },
+                [this](const QString& message) { startupFailures << message; }};
+    }
     void SetUp() override {
-        window = std::make_unique<frmMain>(clock, screen);
-        window->Form_Load();
+        window = std::make_unique<frmMain>(services());
+        ASSERT_TRUE(window->Form_Load());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     void TearDown() override {
@@ -259,4 +268,64 @@ TEST_F(MainWindowTest, ReportWindowRefusesTheUsersCloseAndGoesWithTheMainWindow)
     window->close(); // the main window takes the report window with it
     EXPECT_FALSE(info->isVisible());
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, PromotionOpensOnceThreeSecondsAfterStartOnOrAfterItsDate) {
+    auto* timer = child<QTimer>("Timer3");
+    EXPECT_TRUE(timer->isActive()); // today is 2012-09-12, the first day
+    EXPECT_EQ(timer->interval(), 3000);
+    EXPECT_TRUE(timer->isSingleShot() || timer->interval() == 3000);
+    QMetaObject::invokeMethod(timer, "timeout");
+    ASSERT_NE(window->promotionWindow(), nullptr);
+    EXPECT_TRUE(window->promotionWindow()->isVisible());
+    EXPECT_FALSE(timer->isActive());
+    promo::GG1* first = window->promotionWindow();
+    window->Timer3_Timer(); // never a second one
+    EXPECT_EQ(window->promotionWindow(), first);
+}
+
+TEST_F(MainWindowTest, ClosingTakesAnOpenPromotionWindowAlong) {
+    window->Timer3_Timer();
+    QPointer<promo::GG1> promotionWindow = window->promotionWindow();
+    ASSERT_TRUE(promotionWindow);
+    window->close();
+    GG1TestRig::runDeferredDeletes();
+    EXPECT_TRUE(promotionWindow.isNull());
+    EXPECT_FALSE(window->reportWindow()->isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingWithoutAPromotionWindowOpensNone) {
+    window->close();
+    EXPECT_EQ(window->promotionWindow(), nullptr);
+    EXPECT_FALSE(child<QTimer>("Timer3")->isActive());
+}
+
+TEST(MainWindowStartup, NoPromotionBeforeItsDate) {
+    platform::FixedClock clock({2012, 9, 11});
+    platform::FixedScreen screen({kScreenTwips, kScreenTwips, 15, 15});
+    GG1TestRig promotion;
+    frmMain window({clock, screen, [] { return report::loadTextResources(); },
+                    [&] { return &promotion.open(); }, [](const QString&) {}});
+    ASSERT_TRUE(window.Form_Load());
+    EXPECT_FALSE(window.findChild<QTimer*>(QStringLiteral("Timer3"))->isActive());
+    window.reportWindow()->unload();
+}
+
+TEST(MainWindowStartup, AMissingTextResourceStopsStartUpAndSaysWhich) {
+    platform::FixedClock clock({2020, 1, 1});
+    platform::FixedScreen screen({kScreenTwips, kScreenTwips, 15, 15});
+    QStringList told;
+    frmMain window({clock, screen,
+                    [] {
+                        report::TextResourceLoad load;
+                        load.failure = QStringLiteral("文字资源 104 缺失");
+                        return load;
+                    },
+                    [] { return static_cast<promo::GG1*>(nullptr); },
+                    [&](const QString& message) { told << message; }});
+    EXPECT_FALSE(window.Form_Load());
+    EXPECT_EQ(told, QStringList{QStringLiteral("文字资源 104 缺失")});
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.reportWindow(), nullptr);
+    EXPECT_FALSE(window.findChild<QTimer*>(QStringLiteral("Timer3"))->isActive());
 }
