@@ -15,8 +15,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 
 bool PictureBox::fitSurface() {
     const qreal ratio = devicePixelRatioF();
-    const QImage& image = surface_.image();
-    if (image.deviceIndependentSize().toSize() == size() && image.devicePixelRatio() == ratio)
+    if (surface_.size() == size() && surface_.image().devicePixelRatio() == ratio)
         return false;
     surface_.resize(size(), ratio);
     return true;

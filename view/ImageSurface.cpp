@@ -15,6 +15,7 @@ void ImageSurface::resize(QSize size, qreal devicePixelRatio) {
     painter_.reset();
     const QSize pixels(std::max(1, static_cast<int>(std::ceil(size.width() * devicePixelRatio))),
                        std::max(1, static_cast<int>(std::ceil(size.height() * devicePixelRatio))));
+    size_ = size;
     image_ = QImage(pixels, QImage::Format_RGB32);
     image_.setDevicePixelRatio(devicePixelRatio);
     image_.fill(background_);
@@ -40,11 +41,11 @@ QPainter& ImageSurface::painter() {
 }
 
 float ImageSurface::width() const {
-    return static_cast<float>(image_.deviceIndependentSize().width());
+    return static_cast<float>(size_.width());
 }
 
 float ImageSurface::height() const {
-    return static_cast<float>(image_.deviceIndependentSize().height());
+    return static_cast<float>(size_.height());
 }
 
 void ImageSurface::setBackgroundColor(QRgb color) {

@@ -24,6 +24,7 @@ public:
     void setFont(const QFont& font);
     const QFont& font() const { return font_; }
     const QImage& image() const { return image_; }
+    QSize size() const { return size_; }
 
     float width() const override;
     float height() const override;
@@ -42,6 +43,7 @@ private:
     QPainter& painter();
 
     QImage image_;
+    QSize size_; // device-independent pixels; the image may be a fraction larger
     std::unique_ptr<QPainter> painter_;
     QFont font_;
     QColor background_ = Qt::white;

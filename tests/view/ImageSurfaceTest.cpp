@@ -1,0 +1,57 @@
+// The off-screen image behind the month grid: sizes at any pixel ratio, and what the operations
+// leave in its pixels.
+
+#include "view/ImageSurface.h"
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+namespace {
+// QFont and text drawing need an application object; the offscreen platform serves.
+QGuiApplication& application() {
+    static int argc = 1;
+    static char name[] = "view_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+    return app;
+}
+} // namespace
+
+TEST(ImageSurface, KeepsDeviceIndependentSizeAtEveryPixelRatio) {
+    application();
+    view::ImageSurface surface;
+    for (qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+        surface.resize({533, 294}, ratio);
+        EXPECT_FLOAT_EQ(surface.width(), 533);
+        EXPECT_FLOAT_EQ(surface.height(), 294);
+        EXPECT_EQ(surface.image().width(), static_cast<int>(std::ceil(533 * ratio)));
+        EXPECT_EQ(surface.image().devicePixelRatio(), ratio);
+    }
+}
+
+TEST(ImageSurface, BoxesLinesAndTextLandOnTheirPixels) {
+    application();
+    view::ImageSurface surface;
+    surface.resize({100, 60}, 2.0);
+    surface.setBackgroundColor(qRgb(255, 255, 255));
+    surface.clear();
+    surface.setDrawingColor(qRgb(236, 233, 216));
+    surface.filledBox(0, 0, 100, 10); // corners included: rows 0..10
+    surface.setDrawingColor(qRgb(182, 189, 210));
+    surface.line(50, 0, 50, 60);
+    const QImage& image = surface.image();
+    EXPECT_EQ(image.pixel(20, 20), qRgb(236, 233, 216)); // (10, 10) at twice the pixels
+    EXPECT_EQ(image.pixel(20, 24), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(100, 80), qRgb(182, 189, 210));
+
+    surface.setDrawingColor(qRgb(0, 0, 255));
+    surface.setTextPosition(10, 30);
+    surface.printLine(QStringLiteral("星期"));
+    int blue = 0;
+    for (int y = 60; y < 120; ++y)
+        for (int x = 20; x < 100; ++x)
+            blue += qBlue(image.pixel(x, y)) > 200 && qRed(image.pixel(x, y)) < 100 ? 1 : 0;
+    EXPECT_GT(blue, 20);
+    EXPECT_GT(surface.textHeight(QStringLiteral("星期")), 8);
+}
