@@ -1,11 +1,20 @@
-// kesparo-days: its lines for known days, and every way of refusing its arguments.
+// kesparo-days: its lines for known days, the day report of --report, and every way of refusing
+// its arguments.
 
 #include "tools/days/DaysCommand.h"
 
+#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
+// A stored day report, as the report window holds it (tests/report/golden).
+QByteArray goldenReport(const char* date) {
+    QFile file(QStringLiteral(KESPARO_TEST_DATA_DIR "/../report/golden/") + QString::fromLatin1(date) +
+               QStringLiteral(".txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
     std::size_t start = 0;
@@ -100,4 +109,91 @@ TEST(DaysCommand, ExecutableReportsThroughExitStatusAndStreams) {
     EXPECT_EQ(bad.exitCode(), 2);
     EXPECT_TRUE(bad.readAllStandardOutput().isEmpty());
     EXPECT_EQ(bad.readAllStandardError(), QByteArray("kesparo-days: no such day: 2009-02-30\n"));
+}
+
+// --report prints the day's report byte for byte as stored, and nothing else.
+TEST(DaysCommand, ReportOfADay) {
+    for (const char* date : {"2009-06-27", "2015-09-27"}) {
+        SCOPED_TRACE(date);
+        const QByteArray golden = goldenReport(date);
+        ASSERT_FALSE(golden.isEmpty());
+        const DaysCommandResult result =
+            runDaysCommand({QStringLiteral("--report"), QString::fromLatin1(date)});
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.err, "");
+        EXPECT_TRUE(result.out == golden.toStdString()) << result.out.substr(0, 200);
+    }
+    // Both ends of the range are reports of their own day.
+    const DaysCommandResult first =
+        runDaysCommand({QStringLiteral("--report"), QStringLiteral("1900-01-31")});
+    EXPECT_EQ(first.exitCode, 0);
+    EXPECT_NE(first.out.find("日程信息 (1900年1月31日)\r\n"), std::string::npos);
+    EXPECT_NE(first.out.find("农历：庚子(鼠)年一月初一\r\n"), std::string::npos);
+    const DaysCommandResult last = runDaysCommand({QStringLiteral("--report"), QStringLiteral("2050-01-22")});
+    EXPECT_EQ(last.exitCode, 0);
+    EXPECT_NE(last.out.find("日程信息 (2050年1月22日)\r\n"), std::string::npos);
+    EXPECT_NE(last.out.find("农历：己巳(蛇)年十二月廿九\r\n"), std::string::npos);
+}
+
+TEST(DaysCommand, ReportRefusesBadArguments) {
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"--report"},
+         "kesparo-days: no date given after --report; usage: kesparo-days FROM [TO] | kesparo-days "
+         "--report DATE"},
+        {{"--report", "2009-01-01", "2009-01-02"}, "kesparo-days: too many arguments; usage:"},
+        {{"--report", "2009-6-27"}, "kesparo-days: malformed date '2009-6-27': expected YYYY-MM-DD"},
+        {{"--report", "--report"}, "kesparo-days: malformed date '--report'"},
+        {{"--report", "2010-02-29"}, "kesparo-days: no such day: 2010-02-29"},
+        {{"--report", "2009-06-31"}, "kesparo-days: no such day: 2009-06-31"},
+        {{"--report", "1900-01-30"}, "kesparo-days: date out of range: 1900-01-30"},
+        {{"--report", "2050-01-23"}, "kesparo-days: date out of range: 2050-01-23"},
+        {{"2009-06-27", "--report"}, "kesparo-days: malformed date '--report'"}, // the flag comes first
+    };
+    for (const auto& [arguments, message] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        int loads = 0;
+        const DaysCommandResult result = runDaysCommand(arguments, [&loads] {
+            ++loads;
+            return report::loadTextResources();
+        });
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err.rfind(message, 0), 0u) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+        EXPECT_EQ(result.err.back(), '\n');
+        EXPECT_EQ(loads, 0); // a refused date needs no texts
+    }
+}
+
+TEST(DaysCommand, ReportRefusedWhenTheTextsFailToLoad) {
+    const QString failure = QStringLiteral("程序无法启动：文字资源 104（生日花语）缺失。");
+    const DaysCommandResult result =
+        runDaysCommand({QStringLiteral("--report"), QStringLiteral("2009-06-27")}, [&failure] {
+            report::TextResourceLoad load;
+            load.failure = failure;
+            return load;
+        });
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "kesparo-days: " + failure.toStdString() + "\n");
+}
+
+// The executable writes the report's bytes unchanged: CR LF stays CR LF, UTF-8 stays UTF-8.
+TEST(DaysCommand, ExecutableWritesTheReportUnchanged) {
+    QProcess good;
+    good.start(QStringLiteral(KESPARO_DAYS_EXECUTABLE),
+               {QStringLiteral("--report"), QStringLiteral("2010-03-31")});
+    ASSERT_TRUE(good.waitForFinished(10000));
+    EXPECT_EQ(good.exitCode(), 0);
+    const QByteArray golden = goldenReport("2010-03-31");
+    ASSERT_FALSE(golden.isEmpty());
+    EXPECT_TRUE(good.readAllStandardOutput() == golden);
+    EXPECT_TRUE(good.readAllStandardError().isEmpty());
+
+    QProcess bad;
+    bad.start(QStringLiteral(KESPARO_DAYS_EXECUTABLE), {QStringLiteral("--report")});
+    ASSERT_TRUE(bad.waitForFinished(10000));
+    EXPECT_EQ(bad.exitCode(), 2);
+    EXPECT_TRUE(bad.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(bad.readAllStandardError().startsWith("kesparo-days: no date given after --report; usage:"));
 }

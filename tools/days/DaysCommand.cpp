@@ -1,6 +1,7 @@
 #include "tools/days/DaysCommand.h"
 
 #include "engine/clsDate.h"
+#include "report/DayReport.h"
 
 #include <QRegularExpression>
 #include <optional>
@@ -10,7 +11,8 @@ namespace {
 constexpr platform::DayNumber kFirstDay = platform::dayNumber(1900, 1, 31);
 constexpr platform::DayNumber kLastDay = platform::dayNumber(2050, 1, 22);
 
-const char* const kUsage = "usage: kesparo-days FROM [TO]  (dates as YYYY-MM-DD, 1900-01-31..2050-01-22)";
+const char* const kUsage = "usage: kesparo-days FROM [TO] | kesparo-days --report DATE  (dates as "
+                           "YYYY-MM-DD, 1900-01-31..2050-01-22)";
 
 struct ParsedDay {
     std::optional<platform::DayNumber> day;
@@ -68,9 +70,38 @@ DaysCommandResult refuse(std::string problem) {
     return {2, {}, "kesparo-days: " + problem + "\n"};
 }
 
+// The report of one day: CR LF line ends as in the report window, UTF-8.
+DaysCommandResult reportCommand(const QStringList& dates,
+                                const std::function<report::TextResourceLoad()>& loadTexts) {
+    if (dates.isEmpty())
+        return refuse(std::string("no date given after --report; ") + kUsage);
+    if (dates.size() > 1)
+        return refuse(std::string("too many arguments; ") + kUsage);
+    const ParsedDay day = parseDay(dates[0]);
+    if (!day.day)
+        return refuse(day.problem);
+
+    const report::TextResourceLoad load = loadTexts();
+    if (!load.ok())
+        return refuse(load.failure.toStdString());
+
+    const platform::CivilDate civil = platform::civilDate(*day.day);
+    clsDate calendar;
+    return {0,
+            report::buildDayReport(calendar, load.texts, civil.year, civil.month, civil.day).toStdString(),
+            {}};
+}
+
 } // namespace
 
 DaysCommandResult runDaysCommand(const QStringList& arguments) {
+    return runDaysCommand(arguments, [] { return report::loadTextResources(); });
+}
+
+DaysCommandResult runDaysCommand(const QStringList& arguments,
+                                 const std::function<report::TextResourceLoad()>& loadTexts) {
+    if (!arguments.isEmpty() && arguments[0] == QStringLiteral("--report"))
+        return reportCommand(arguments.mid(1), loadTexts);
     if (arguments.isEmpty())
         return refuse(std::string("no date given; ") + kUsage);
     if (arguments.size() > 2)
