@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 #include "promo/GG1.h"
 #include "promo/PromotionGate.h"
+#include "report/DayReport.h"
 #include "view/MonthPainter.h"
 #include "view/Navigation.h"
 #include "view/WindowLayout.h"
@@ -210,8 +211,12 @@ void frmMain::ReDrawCalendar() {
     ReDrawInfo();
 }
 
+// The day report is rebuilt on every redraw, whether the report window shows or not, so showing
+// it again shows the chosen day at once.
 void frmMain::ReDrawInfo() {
     setWindowTitle(QStringLiteral("Kesparo - [") + Label1->text() + u']');
+    info_->setReport(
+        report::buildDayReport(DayCalendar, texts_, state_.CurYear, state_.CurMonth, state_.CurDay));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
-bash tools/build.sh build -DKESPARO_BENCHMARKS=OFF > /dev/null
+bash tools/build.sh build > /dev/null
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/app/kesparo

@@ -5,6 +5,7 @@
 #include "app/PictureBox.h"
 #include "app/frmInfo.h"
 #include "platform/Twips.h"
+#include "report/DayReport.h"
 #include "tests/promo/GG1TestRig.h"
 
 #include <QAction>
@@ -328,4 +329,17 @@ TEST(MainWindowStartup, AMissingTextResourceStopsStartUpAndSaysWhich) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.reportWindow(), nullptr);
     EXPECT_FALSE(window.findChild<QTimer*>(QStringLiteral("Timer3"))->isActive());
+}
+
+TEST_F(MainWindowTest, ReportFollowsEveryRedrawEvenWhileHidden) {
+    frmInfo* info = window->reportWindow();
+    clsDate calendar;
+    const report::TextResources texts = report::loadTextResources().texts;
+    EXPECT_EQ(info->report(), report::buildDayReport(calendar, texts, 2012, 9, 12)
+                                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    child<QPushButton>("Command2")->click(); // hide it
+    QTest::keyClick(picMain(), Qt::Key_Right);
+    EXPECT_FALSE(info->isVisible());
+    EXPECT_TRUE(info->report().contains(QStringLiteral("日程信息 (2012年9月13日)")));
+    EXPECT_TRUE(info->report().startsWith(QStringLiteral("===================================\n")));
 }
