@@ -54,10 +54,13 @@ bool isExcludedFont(const QString& name) {
         if (lower.startsWith(face) && name.size() != face.size())
             return true;
     }
-    return lower.startsWith(u"mingliu")                            // MingLiU and its variants
-           || name.startsWith(u'@')                                // vertical faces
-           || name.startsWith(u"方正") || name.startsWith(u"华文") //
-           || name.endsWith(u"Bold") || name.endsWith(u"-18030") || name.startsWith(u"MS");
+    if (lower.startsWith(u"mingliu")) // MingLiU and all its variants
+        return true;
+    if (name.startsWith(u'@')) // the vertical twin of a Chinese face
+        return true;
+    if (name.startsWith(u"方正") || name.startsWith(u"华文")) // display families, not text faces
+        return true;
+    return name.endsWith(u"Bold") || name.endsWith(u"-18030") || name.startsWith(u"MS");
 }
 
 } // namespace app

@@ -13,12 +13,12 @@ QString fontPassCaption(int current, int total) {
     return QStringLiteral("↙ 正在处理字体……%1/%2").arg(current).arg(total);
 }
 
-QString fontPassDoneCaption() { return QStringLiteral("↓ 日程信息"); }
+QString fontPassDoneCaption() {
+    return QStringLiteral("↓ 日程信息");
+}
 
 FontPass::FontPass(const platform::InstalledFonts& fonts, QObject* parent)
     : QObject(parent), fonts_(fonts), collator_(QLocale(QLocale::Chinese, QLocale::China)) {
-    // Chinese names in pinyin order after the Latin ones, Latin names without regard to case,
-    // which is how a simplified-Chinese user expects a font list to read.
     sliceTimer_.setSingleShot(true);
     sliceTimer_.setInterval(0);
     connect(&sliceTimer_, &QTimer::timeout, this, &FontPass::runSlice);
@@ -79,8 +79,9 @@ bool FontPass::processFont(const QString& name, int current, int total) {
 
 // After every name that sorts equal, so equal names keep the order in which they came.
 int FontPass::sortedPosition(const QString& name) const {
-    const auto after = std::upper_bound(accepted_.cbegin(), accepted_.cend(), name,
-                                        [this](const QString& a, const QString& b) { return collator_(a, b); });
+    const auto after =
+        std::upper_bound(accepted_.cbegin(), accepted_.cend(), name,
+                         [this](const QString& a, const QString& b) { return collator_(a, b); });
     return static_cast<int>(after - accepted_.cbegin());
 }
 

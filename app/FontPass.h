@@ -7,7 +7,8 @@
 // It touches no widget: the main window does that in its handlers. Wiring in frmMain:
 //
 //     // Form_Load, last step
-//     Combo1->setPlaceholderText(...);   // else the first inserted entry becomes selected
+//     // Without a placeholder, QComboBox selects the first entry inserted into an empty list.
+//     Combo1->setPlaceholderText(picMain->surface().font().family());
 //     Combo1->setEnabled(false);
 //     FontsReady = false;
 //     connect(fontPass_, &app::FontPass::progress, this, [this](int current, int total) {
@@ -94,6 +95,8 @@ private:
     QStringList names_;
     qsizetype next_ = 0;
     QStringList accepted_;
+    // Name order as a simplified-Chinese reader expects it (the Chinese locale's collation):
+    // Chinese names first, in pinyin order, then Latin names alphabetically whatever their case.
     QCollator collator_;
     std::chrono::nanoseconds sliceBudget_ = std::chrono::milliseconds(10);
     int sliceCount_ = 0;

@@ -1,0 +1,37 @@
+#pragma once
+// The fonts installed on this machine, as the family names a user can pick for the month grid.
+// Behind an interface so that tests and benchmarks can give any list of names.
+
+#include <QStringList>
+#include <utility>
+
+namespace platform {
+
+class InstalledFonts {
+public:
+    virtual ~InstalledFonts() = default;
+    // The family names of the installed screen fonts, in the system's order, read afresh.
+    virtual QStringList families() const = 0;
+};
+
+// The font families Qt's font database knows, less the private ones the system keeps for its
+// own user interface. Qt gives them sorted by name.
+class QtInstalledFonts final : public InstalledFonts {
+public:
+    QStringList families() const override;
+};
+
+// A list of names that stays as it was given.
+class FixedFonts final : public InstalledFonts {
+public:
+    explicit FixedFonts(QStringList names) : names_(std::move(names)) {}
+    QStringList families() const override { return names_; }
+
+private:
+    QStringList names_;
+};
+
+// The process-wide installed fonts.
+const InstalledFonts& installedFonts();
+
+} // namespace platform
