@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/FontPass.h"
 #include "app/Icons.h"
 #include "app/PictureBox.h"
 #include "app/frmInfo.h"
@@ -115,6 +116,7 @@ QWidget* frmMain::buildClientArea() {
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->resize(twipsToPixels(view::kComboTwips));
     Combo1->setFocusPolicy(Qt::ClickFocus);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &frmMain::Combo1_Click);
 
     picMain = new app::PictureBox(client);
     picMain->setObjectName(QStringLiteral("picMain"));
@@ -181,7 +183,43 @@ bool frmMain::Form_Load() {
     centrePair();
     repaint();
     picMain->setFocus();
+    startFontPass();
     return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Font list: filled by the font pass in short slices while the window is in use.
+
+void frmMain::startFontPass() {
+    // Until an entry is chosen the list shows the grid's face; without a placeholder the list
+    // would choose its first entry by itself.
+    Combo1->setPlaceholderText(picMain->surface().font().family());
+    Combo1->setEnabled(false);
+    FontsReady = false;
+    fontPass_ = new app::FontPass(services_.fonts, this);
+    connect(fontPass_, &app::FontPass::progress, this,
+            [this](int current, int total) { info_->setWindowTitle(app::fontPassCaption(current, total)); });
+    connect(fontPass_, &app::FontPass::fontAccepted, this,
+            [this](int position, const QString& name) { Combo1->insertItem(position, name); });
+    connect(fontPass_, &app::FontPass::finished, this, &frmMain::fontPassFinished);
+    fontPass_->start();
+}
+
+void frmMain::fontPassFinished() {
+    info_->setWindowTitle(app::fontPassDoneCaption());
+    // Selecting the grid's own face raises Combo1_Click; a face not in the list selects nothing.
+    Combo1->setCurrentIndex(Combo1->findText(picMain->surface().font().family(), Qt::MatchExactly));
+    Combo1->setEnabled(true);
+    FontsReady = true;
+}
+
+void frmMain::Combo1_Click() {
+    if (Combo1->currentIndex() < 0)
+        return;
+    QFont font = picMain->surface().font();
+    font.setFamily(Combo1->currentText());
+    picMain->surface().setFont(font);
+    ReDrawCalendar();
 }
 
 promo::GG1* frmMain::promotionWindow() const {
@@ -379,9 +417,19 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Close: the report window goes with the main window, and the program ends.
+// Close: a running font pass stops, the report and promotion windows go with the main window,
+// and the program ends.
+
+void frmMain::Form_QueryUnload() {
+    if (!FontsReady && !Combo1->isEnabled()) {
+        FontsReady = true;
+        if (fontPass_)
+            fontPass_->stop();
+    }
+}
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
     if (info_)
         info_->unload();
     Timer3->stop();

@@ -5,6 +5,7 @@
 
 #include "engine/clsDate.h"
 #include "platform/Clock.h"
+#include "platform/InstalledFonts.h"
 #include "platform/Screen.h"
 #include "report/TextResourceLoader.h"
 #include "view/DisplayState.h"
@@ -23,8 +24,9 @@ class QToolButton;
 class frmInfo;
 class QTimer;
 namespace app {
+class FontPass;
 class PictureBox;
-}
+} // namespace app
 namespace promo {
 class GG1;
 }
@@ -36,6 +38,7 @@ public:
     struct Services {
         const platform::Clock& clock;
         const platform::Screen& screen;
+        const platform::InstalledFonts& fonts;
         // Reads the six text resources.
         std::function<report::TextResourceLoad()> loadTexts;
         // Creates the promotion window (not yet shown).
@@ -48,8 +51,11 @@ public:
     ~frmMain() override;
 
     // Start-up: the promotion gate, the text resources, the report window, today's month, key
-    // hints, show, centre. False when the program cannot start (the user has been told why).
+    // hints, show, centre, and last the font pass, which fills the font list while the window is
+    // already in use. False when the program cannot start (the user has been told why).
     bool Form_Load();
+    // The font pass has ended (or must stop): the font list is complete and enabled.
+    bool fontsReady() const { return FontsReady; }
 
     // Opens the promotion window, once: Timer3 fires 3 s after start-up armed it.
     void Timer3_Timer();
@@ -74,6 +80,8 @@ public:
     void Command2_Click();
     void picMain_MouseDown(float X, float Y);
     void picMain_KeyDown(int KeyCode);
+    // The font list's selection changed, by the user or by the program: draw in that face.
+    void Combo1_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -92,6 +100,9 @@ private:
     void updateReportVisibility();
     void centrePair();
     void ReDrawInfo();
+    void startFontPass();
+    void fontPassFinished();
+    void Form_QueryUnload();
     int reportWidthTwips() const;
     QRect outerTwips() const;
     void setOuterSizeTwips(QSize twips);
@@ -110,6 +121,7 @@ private:
     QSize savedOuterTwips_; // SavedWidth, SavedHeight; empty when not enlarged
     bool Command1Pressed = false;
     bool Command2Pressed = false;
+    bool FontsReady = false;
 
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -126,6 +138,7 @@ private:
     QAction* mnuCalendarNextYear = nullptr;
     QAction* mnuViewShowInfo = nullptr;
     QTimer* Timer3 = nullptr;
+    app::FontPass* fontPass_ = nullptr;
     frmInfo* info_ = nullptr;
     QPointer<promo::GG1> GG1_;
 };

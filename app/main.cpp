@@ -44,7 +44,8 @@ int main(int argc, char* argv[]) {
 
     QNetworkAccessManager network; // the promotion page's, for the whole run
     frmMain window(
-        {platform::systemClock(), platform::primaryScreen(), [] { return report::loadTextResources(); },
+        {platform::systemClock(), platform::primaryScreen(), platform::installedFonts(),
+         [] { return report::loadTextResources(); },
          [&network] { return new promo::GG1(promo::GG1::Dependencies::forThisDesktop(network)); },
          [](const QString& message) { platform::showErrorMessage(QStringLiteral("Kesparo"), message); }});
     CloseAfterFirstPicture closeAfterFirstPicture(&window);

@@ -14,7 +14,8 @@ namespace {
 void BM_ReDrawCalendar(benchmark::State& state) {
     platform::FixedClock clock({2012, 9, 12});
     platform::FixedScreen screen({QRect(0, 0, 19200, 12000), QRect(0, 0, 19200, 11400), 15, 15});
-    frmMain window({clock, screen, [] { return report::loadTextResources(); },
+    platform::FixedFonts fonts({});
+    frmMain window({clock, screen, fonts, [] { return report::loadTextResources(); },
                     [] { return static_cast<promo::GG1*>(nullptr); }, [](const QString&) {}});
     if (!window.Form_Load()) {
         state.SkipWithError("the text resources did not load");

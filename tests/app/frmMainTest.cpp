@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -28,12 +29,18 @@ class MainWindowTest : public ::testing::Test {
 protected:
     platform::FixedClock clock{{2012, 9, 12}};
     platform::FixedScreen screen{{kScreenTwips, QRect(0, 0, 1280 * 15, 760 * 15), 15, 15}};
+    platform::FixedFonts fonts{{QStringLiteral("Arial Black"), QStringLiteral("宋体"),
+                                QStringLiteral("Arial"), QStringLiteral("MS Sans Serif"),
+                                QStringLiteral("@SimSun"), QStringLiteral("SimHei")}};
     GG1TestRig promotion;
     QStringList startupFailures;
     std::unique_ptr<frmMain> window;
 
     frmMain::Services services() {
-        return {clock, screen, [] { return report::loadTextResources(); },
+        return {clock,
+                screen,
+                fonts,
+                [] { return report::loadTextResources(); },
                 [this] { return &promotion.open(); },
                 [this](const QString& message) { startupFailures << message; }};
     }
@@ -86,7 +93,8 @@ TEST_F(MainWindowTest, StartsOnTodayWithTitleMenusAndReportWindow) {
     EXPECT_EQ(action("mnuCalendarNextYear")->text(), QStringLiteral("下一年(&N)"));
     EXPECT_TRUE(action("mnuViewShowInfo")->isChecked());
     EXPECT_TRUE(window->reportWindow()->isVisible());
-    EXPECT_EQ(window->reportWindow()->windowTitle(), QStringLiteral("日程信息"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->fontsReady(); }, 5000));
+    EXPECT_EQ(window->reportWindow()->windowTitle(), QStringLiteral("↓ 日程信息"));
     EXPECT_EQ(window->centralWidget()->size(), QSize(533, 366));
     EXPECT_TRUE(picMain()->hasFocus());
     const QString tips[] = {QStringLiteral("上一年"), QStringLiteral("上一月"), QStringLiteral("下一月"),
@@ -305,7 +313,8 @@ TEST(MainWindowStartup, NoPromotionBeforeItsDate) {
     platform::FixedClock clock({2012, 9, 11});
     platform::FixedScreen screen({kScreenTwips, kScreenTwips, 15, 15});
     GG1TestRig promotion;
-    frmMain window({clock, screen, [] { return report::loadTextResources(); },
+    platform::FixedFonts fonts({});
+    frmMain window({clock, screen, fonts, [] { return report::loadTextResources(); },
                     [&] { return &promotion.open(); }, [](const QString&) {}});
     ASSERT_TRUE(window.Form_Load());
     EXPECT_FALSE(window.findChild<QTimer*>(QStringLiteral("Timer3"))->isActive());
@@ -316,7 +325,8 @@ TEST(MainWindowStartup, AMissingTextResourceStopsStartUpAndSaysWhich) {
     platform::FixedClock clock({2020, 1, 1});
     platform::FixedScreen screen({kScreenTwips, kScreenTwips, 15, 15});
     QStringList told;
-    frmMain window({clock, screen,
+    platform::FixedFonts fonts({});
+    frmMain window({clock, screen, fonts,
                     [] {
                         report::TextResourceLoad load;
                         load.failure = QStringLiteral("文字资源 104 缺失");
@@ -342,4 +352,57 @@ TEST_F(MainWindowTest, ReportFollowsEveryRedrawEvenWhileHidden) {
     EXPECT_FALSE(info->isVisible());
     EXPECT_TRUE(info->report().contains(QStringLiteral("日程信息 (2012年9月13日)")));
     EXPECT_TRUE(info->report().startsWith(QStringLiteral("===================================\n")));
+}
+
+// The font pass runs from the event loop; these tests look at the window before any event is
+// served.
+class FontPassInMainWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        window = std::make_unique<frmMain>(services());
+        ASSERT_TRUE(window->Form_Load());
+    }
+};
+
+TEST_F(FontPassInMainWindowTest, FillsTheListWhileTheWindowIsInUse) {
+    auto* combo = child<QComboBox>("Combo1");
+    EXPECT_EQ(window->reportWindow()->windowTitle(), QStringLiteral("日程信息"));
+    EXPECT_FALSE(window->fontsReady());
+    EXPECT_FALSE(combo->isEnabled());
+    QStringList captions;
+    QObject::connect(window->reportWindow(), &QWidget::windowTitleChanged,
+                     [&](const QString& title) { captions << title; });
+    window->Image2_Click(2); // the window works meanwhile
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->fontsReady(); }, 5000));
+    EXPECT_TRUE(combo->isEnabled());
+    EXPECT_EQ(captions.first(), QStringLiteral("↙ 正在处理字体……1/6"));
+    EXPECT_TRUE(captions.contains(QStringLiteral("↙ 正在处理字体……6/6")));
+    EXPECT_EQ(captions.last(), QStringLiteral("↓ 日程信息"));
+    QStringList listed;
+    for (int i = 0; i < combo->count(); ++i)
+        listed << combo->itemText(i);
+    EXPECT_EQ(listed.size(), 3);
+    EXPECT_TRUE(listed.contains(QStringLiteral("Arial")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("宋体")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("SimHei")));
+    // The grid's own face is selected at the end.
+    EXPECT_EQ(combo->currentText(), QStringLiteral("宋体"));
+}
+
+TEST_F(FontPassInMainWindowTest, ChoosingAFontRedrawsInThatFace) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->fontsReady(); }, 5000));
+    auto* combo = child<QComboBox>("Combo1");
+    combo->setCurrentIndex(combo->findText(QStringLiteral("SimHei")));
+    EXPECT_EQ(picMain()->surface().font().family(), QStringLiteral("SimHei"));
+    EXPECT_EQ(picMain()->surface().font().pointSize(), 9);
+}
+
+TEST_F(FontPassInMainWindowTest, ClosingDuringThePassStopsIt) {
+    auto* combo = child<QComboBox>("Combo1");
+    ASSERT_FALSE(window->fontsReady());
+    window->close();
+    EXPECT_TRUE(window->fontsReady());
+    QTest::qWait(50);
+    EXPECT_EQ(combo->count(), 0); // nothing more was added
+    EXPECT_FALSE(combo->isEnabled());
 }
