@@ -49,8 +49,7 @@ const FestivalCase kCases[] = {
     {"2009-10-07", "", false, "", "国际减轻自然灾害日"},
     {"2009-09-15", "", false, "", "国际和平日"},
     {"2009-09-17", "国际和平日", false, "", ""},
-    {"2009-09-27", "世界旅游日", false, "", "国际聋人节"},
-};
+    {"2009-09-27", "世界旅游日", false, "", "国际聋人节"}};
 } // namespace
 
 TEST(Festival, KnownDays) {
@@ -61,17 +60,6 @@ TEST(Festival, KnownDays) {
         EXPECT_EQ(date.sHolidayRecess(), c.recess);
         EXPECT_EQ(date.lHoliday(), QString::fromUtf8(c.lunar));
         EXPECT_EQ(date.wHoliday(), QString::fromUtf8(c.weekday));
-    }
-}
-
-TEST(Festival, NewYearsEveLeavesTheDateAsItWas) {
-    for (const char* day : {"2009-01-24", "2009-01-25", "2050-01-22"}) {
-        clsDate date = solarDay(day);
-        const int lDay = date.lDay();
-        (void)date.lHoliday();
-        EXPECT_EQ(solarOf(date), day);
-        EXPECT_EQ(date.lDay(), lDay);
-        EXPECT_EQ(date.lMonth(), 12);
     }
 }
 

@@ -25,8 +25,7 @@ TEST(SolarTerm, KnownDays) {
         // The range's last two terms, after the independent data's last year; their instants,
         // computed with python3-ephem, are 2050-01-05 12:05 and 2050-01-20 05:31 (UTC+8).
         {"2050-01-05", "小寒"},
-        {"2050-01-20", "大寒"},
-    };
+        {"2050-01-20", "大寒"}};
     for (const auto& [day, term] : cases)
         EXPECT_EQ(solarDay(day).lSolarTerm(), QString::fromUtf8(term)) << day;
 }
@@ -51,17 +50,6 @@ TEST(SolarTerm, RuleMissesExactlyTheListedDays) {
         EXPECT_EQ(engine::termDay(year, index), trueDay) << line;
     }
     EXPECT_EQ(misses, 113);
-}
-
-TEST(SolarTerm, RuleHoldsOutsideTheTable) {
-    // No correction beyond 2050: the rule's own day, still one a year for each term.
-    clsDate date;
-    const platform::CivilDate day = platform::civilDate(engine::ruleTermDay(2100, 23));
-    date.sInitDate(day.year, day.month, day.day);
-    EXPECT_EQ(date.lSolarTerm(), QStringLiteral("冬至"));
-    const platform::CivilDate early = platform::civilDate(engine::ruleTermDay(1850, 2));
-    date.sInitDate(early.year, early.month, early.day);
-    EXPECT_EQ(date.lSolarTerm(), QStringLiteral("立春"));
 }
 
 namespace {
@@ -94,24 +82,21 @@ TEST(SolarTerm, TwentyFourTermsAYearInOrder) {
 
 TEST(Cycles, StemBranchAndAnimal) {
     const clsDate date;
-    const std::pair<int, const char*> ganZhi[] = {
-        {1864, "甲子"},
-        {1900, "庚子"},
-        {1984, "甲子"},
-        {2009, "己丑"},
-        {2049, "己巳"},
-        {1923, "癸亥"},
-        // Years before 1864 continue the cycle backwards.
-        {1863, "癸亥"},
-        {1804, "甲子"},
-        {0, "庚申"},
-    };
+    const std::pair<int, const char*> ganZhi[] = {{1864, "甲子"},
+                                                  {1900, "庚子"},
+                                                  {1984, "甲子"},
+                                                  {2009, "己丑"},
+                                                  {2049, "己巳"},
+                                                  {1923, "癸亥"},
+                                                  // Years before 1864 continue the cycle backwards.
+                                                  {1863, "癸亥"},
+                                                  {1804, "甲子"},
+                                                  {0, "庚申"}};
     for (const auto& [year, name] : ganZhi)
         EXPECT_EQ(date.GanZhi(year), QString::fromUtf8(name)) << year;
 
-    const std::pair<int, const char*> animals[] = {
-        {1900, "鼠"}, {2009, "牛"}, {2049, "蛇"}, {1911, "猪"}, {2026, "马"}, {1899, "猪"}, {1888, "鼠"},
-    };
+    const std::pair<int, const char*> animals[] = {{1900, "鼠"}, {2009, "牛"}, {2049, "蛇"}, {1911, "猪"},
+                                                   {2026, "马"}, {1899, "猪"}, {1888, "鼠"}};
     for (const auto& [year, name] : animals)
         EXPECT_EQ(date.YearAttribute(year), QString::fromUtf8(name)) << year;
 }

@@ -34,8 +34,7 @@ TEST(Navigation, Keys) {
         {{2013, 3, 31}, view::PageUp, {2013, 2, 1}},
         {{2013, 3, 31}, view::PageDown, {2013, 4, 1}},
         {{2013, 3, 31}, 36 /* Home */, {2013, 3, 31}},
-        {{2013, 3, 31}, 0, {2013, 3, 31}},
-    };
+        {{2013, 3, 31}, 0, {2013, 3, 31}}};
     for (const Step& step : steps) {
         DisplayState state = step.from;
         view::applyKey(state, step.key);
@@ -51,17 +50,15 @@ TEST(Navigation, Commands) {
         DisplayState from;
         NavigationCommand command;
         DisplayState to;
-    } steps[] = {
-        {{1901, 1, 20}, NavigationCommand::PreviousMonth, {1901, 12, 1}},
-        {{2049, 12, 20}, NavigationCommand::NextMonth, {2049, 1, 1}},
-        {{1901, 5, 20}, NavigationCommand::PreviousYear, {1901, 5, 1}},
-        {{2049, 5, 20}, NavigationCommand::NextYear, {2049, 5, 1}},
-        {{2009, 1, 20}, NavigationCommand::PreviousMonth, {2008, 12, 1}},
-        {{2009, 12, 20}, NavigationCommand::NextMonth, {2010, 1, 1}},
-        {{2009, 3, 31}, NavigationCommand::PreviousYear, {2008, 3, 1}},
-        {{2009, 3, 31}, NavigationCommand::NextYear, {2010, 3, 1}},
-        {{1905, 3, 31}, NavigationCommand::Today, {2026, 12, 6}},
-    };
+    } steps[] = {{{1901, 1, 20}, NavigationCommand::PreviousMonth, {1901, 12, 1}},
+                 {{2049, 12, 20}, NavigationCommand::NextMonth, {2049, 1, 1}},
+                 {{1901, 5, 20}, NavigationCommand::PreviousYear, {1901, 5, 1}},
+                 {{2049, 5, 20}, NavigationCommand::NextYear, {2049, 5, 1}},
+                 {{2009, 1, 20}, NavigationCommand::PreviousMonth, {2008, 12, 1}},
+                 {{2009, 12, 20}, NavigationCommand::NextMonth, {2010, 1, 1}},
+                 {{2009, 3, 31}, NavigationCommand::PreviousYear, {2008, 3, 1}},
+                 {{2009, 3, 31}, NavigationCommand::NextYear, {2010, 3, 1}},
+                 {{1905, 3, 31}, NavigationCommand::Today, {2026, 12, 6}}};
     for (const auto& step : steps) {
         DisplayState state = step.from;
         view::navigate(state, step.command, today);
