@@ -3,23 +3,9 @@
 
 #include "view/ImageSurface.h"
 
-#include <QGuiApplication>
 #include <gtest/gtest.h>
 
-namespace {
-// QFont and text drawing need an application object; the offscreen platform serves.
-QGuiApplication& application() {
-    static int argc = 1;
-    static char name[] = "view_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-    return app;
-}
-} // namespace
-
 TEST(ImageSurface, KeepsDeviceIndependentSizeAtEveryPixelRatio) {
-    application();
     view::ImageSurface surface;
     for (qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
         surface.resize({533, 294}, ratio);
@@ -31,7 +17,6 @@ TEST(ImageSurface, KeepsDeviceIndependentSizeAtEveryPixelRatio) {
 }
 
 TEST(ImageSurface, BoxesLinesAndTextLandOnTheirPixels) {
-    application();
     view::ImageSurface surface;
     surface.resize({100, 60}, 2.0);
     surface.setBackgroundColor(qRgb(255, 255, 255));

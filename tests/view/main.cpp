@@ -1,0 +1,12 @@
+// The view tests draw text into images, which needs a GUI application object; Qt's offscreen
+// platform serves without a display.
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
