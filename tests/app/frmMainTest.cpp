@@ -369,6 +369,8 @@ TEST_F(FontPassInMainWindowTest, FillsTheListWhileTheWindowIsInUse) {
     EXPECT_EQ(window->reportWindow()->windowTitle(), QStringLiteral("日程信息"));
     EXPECT_FALSE(window->fontsReady());
     EXPECT_FALSE(combo->isEnabled());
+    QList<int> selections; // only the end of the pass selects, once
+    QObject::connect(combo, &QComboBox::currentIndexChanged, [&](int index) { selections << index; });
     QStringList captions;
     QObject::connect(window->reportWindow(), &QWidget::windowTitleChanged,
                      [&](const QString& title) { captions << title; });
@@ -387,6 +389,7 @@ TEST_F(FontPassInMainWindowTest, FillsTheListWhileTheWindowIsInUse) {
     EXPECT_TRUE(listed.contains(QStringLiteral("SimHei")));
     // The grid's own face is selected at the end.
     EXPECT_EQ(combo->currentText(), QStringLiteral("宋体"));
+    EXPECT_EQ(selections, QList<int>{combo->currentIndex()});
 }
 
 TEST_F(FontPassInMainWindowTest, ChoosingAFontRedrawsInThatFace) {
@@ -405,4 +408,20 @@ TEST_F(FontPassInMainWindowTest, ClosingDuringThePassStopsIt) {
     QTest::qWait(50);
     EXPECT_EQ(combo->count(), 0); // nothing more was added
     EXPECT_FALSE(combo->isEnabled());
+}
+
+TEST(MainWindowStartup, AFaceThatIsNotListedIsNotSelected) {
+    platform::FixedClock clock({2020, 1, 1});
+    platform::FixedScreen screen({kScreenTwips, kScreenTwips, 15, 15});
+    platform::FixedFonts fonts({QStringLiteral("Arial"), QStringLiteral("@宋体")});
+    frmMain window({clock, screen, fonts, [] { return report::loadTextResources(); },
+                    [] { return static_cast<promo::GG1*>(nullptr); }, [](const QString&) {}});
+    ASSERT_TRUE(window.Form_Load());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.fontsReady(); }, 5000));
+    auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    EXPECT_EQ(combo->count(), 1);
+    EXPECT_EQ(combo->currentIndex(), -1);
+    EXPECT_EQ(combo->placeholderText(), QStringLiteral("宋体"));
+    EXPECT_TRUE(combo->isEnabled());
+    window.reportWindow()->unload();
 }
