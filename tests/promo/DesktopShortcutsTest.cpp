@@ -1,165 +1,161 @@
-// The desktop shortcuts: the presence check and AddDesktopShortcuts, in a temporary desktop folder
-// with a scripted answer.
+// The desktop shortcuts in a temporary desktop folder with a scripted answer, for mixes of missing
+// shortcuts, matching ones and ones that point elsewhere; the program shortcut; the real question.
 
 #include "promo/DesktopShortcuts.h"
 
-#include "platform/desktop/InternetShortcut.h"
 #include "platform/desktop/ProgramShortcut.h"
-#include "promo/Endpoints.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <array>
 #include <gtest/gtest.h>
+
+#ifndef Q_OS_WIN
+#include "platform/desktop/DesktopLauncher.h"
+#endif
 
 namespace {
 
-const QString kShop = QStringLiteral("淘宝网-淘！我喜欢.url");
-const QString kMallGuide = QStringLiteral("商城导航.url");
+enum State { None, Same, Other, Fresh }; // missing, matching, pointing elsewhere, written anew
 
-QByteArray internetShortcut(const char* url) {
-    return QByteArray("[InternetShortcut]\r\nURL=") + url + "\r\n";
-}
+const QString kQuestion = QStringLiteral("添加桌面捷方式吗？如有防火墙提示，请放心选择允许或添加为信任。");
 
 class DesktopShortcutsTest : public ::testing::Test {
 protected:
     QTemporaryDir desktop;
     platform::FixedDesktopFolder folder{desktop.path()};
-    platform::ProgramFile program{QStringLiteral("kesparo"), QStringLiteral("/opt/kesparo/bin/kesparo")};
-    QString programFile = platform::programShortcutFileName(program);
+    // A program path with every character that a launcher has to escape.
+    platform::ProgramFile program{QStringLiteral("kesparo"),
+                                  QStringLiteral("/opt/我的 app/a\"b\\c$d%e`f\tg\nh")};
+    const QString paths[3] = {desktop.filePath(QStringLiteral("淘宝网-淘！我喜欢.url")),
+                              desktop.filePath(QStringLiteral("商城导航.url")),
+                              desktop.filePath(platform::programShortcutFileName(program))};
 
-    QString path(const QString& name) const { return desktop.filePath(name); }
-
-    void put(const QString& name, const QByteArray& contents) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
-
-    QByteArray contents(const QString& name) const {
-        QFile file(path(name));
+    QByteArray contents(int i) const {
+        QFile file(paths[i]);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-
-    QStringList files() const {
-        return QDir(desktop.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    }
-
-    // A shop and a mall-guide shortcut that point where they should, with a line of their own
-    // that a rewrite would drop.
-    void putMatchingInternetShortcuts() const {
-        put(kShop, internetShortcut("https://www.taobao.com/") + "IconIndex=0\r\n");
-        put(kMallGuide, internetShortcut("https://www.smzdm.com/mall/") + "IconIndex=0\r\n");
-    }
-
-    void putProgramShortcut(const QString& target) const {
-        ASSERT_TRUE(platform::writeProgramShortcut(path(programFile), {program.name, target}));
-    }
+    QStringList files() const { return QDir(desktop.path()).entryList(QDir::Files | QDir::Hidden); }
 };
 
-TEST_F(DesktopShortcutsTest, OnAnEmptyDesktopAsksAndAfterYesWritesAllThree) {
-    platform::ScriptedQuestion question(true);
-    promo::DesktopShortcuts shortcuts(folder, question, program);
-    EXPECT_FALSE(shortcuts.allPresent());
-    shortcuts.add();
+TEST_F(DesktopShortcutsTest, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissingOrPointsElsewhere) {
+    const QByteArray targets[2] = {"https://www.taobao.com/", "https://www.smzdm.com/mall/"};
+    const QByteArray elsewhere[2] = {"https://WWW.TAOBAO.COM/", "https://elsewhere.example/"};
+    const std::tuple<std::array<State, 3>, bool, std::array<State, 3>> cases[] = {
+        // shop, mall guide, program before; the answer; after (Same and Other: left as they were)
+        {{None, None, None}, true, {Fresh, Fresh, Fresh}},
+        {{Other, None, None}, false, {Other, None, None}},
+        {{Other, Other, Other}, true, {Other, Other, Other}}, // all there: nothing is asked
+        {{Same, Same, None}, true, {Same, Same, Fresh}},
+        {{Other, Same, None}, true, {Fresh, Same, Fresh}}, // the shop differs by case only
+        {{Same, None, Other}, true, {Same, Fresh, Fresh}},
+    };
+    for (const auto& [before, answer, after] : cases) {
+        SCOPED_TRACE(::testing::Message() << "before " << before[0] << before[1] << before[2]);
+        for (const QString& file : files())
+            ASSERT_TRUE(QFile::remove(desktop.filePath(file)));
+        for (int i = 0; i < 2; ++i) { // as a browser writes them, with a key that a rewrite drops
+            QFile file(paths[i]);
+            if (before[i] != None && file.open(QIODevice::WriteOnly))
+                file.write("[DEFAULT]\r\nBASEURL=https://elsewhere.example/\r\n[InternetShortcut]\r\nURL=" +
+                           (before[i] == Same ? targets[i] : elsewhere[i]) + "\r\nIconIndex=0\r\n");
+        }
+        if (before[2] != None) {
+            const QString target = before[2] == Same ? program.path : QStringLiteral("/old/kesparo");
+            ASSERT_TRUE(platform::writeProgramShortcut(paths[2], {program.name, target}));
+        }
+        const QByteArray written[3] = {contents(0), contents(1), contents(2)};
+        const bool missing = std::count(before.begin(), before.end(), None) > 0;
 
-    ASSERT_EQ(question.asked.size(), 1);
-    EXPECT_EQ(question.asked[0].title, QStringLiteral("提示！"));
-    EXPECT_EQ(question.asked[0].text,
-              QStringLiteral("添加桌面捷方式吗？如有防火墙提示，请放心选择允许或添加为信任。"));
-    EXPECT_EQ(contents(kShop), internetShortcut("https://www.taobao.com/"));
-    EXPECT_EQ(contents(kMallGuide), internetShortcut("https://www.smzdm.com/mall/"));
-    EXPECT_EQ(platform::readProgramShortcut(path(programFile)), program.path);
-    EXPECT_EQ(files().size(), 3) << files().join(u' ').toStdString();
+        platform::ScriptedQuestion question(answer);
+        promo::DesktopShortcuts shortcuts(folder, question, program);
+        EXPECT_EQ(shortcuts.allPresent(), !missing);
+        shortcuts.add();
+        ASSERT_EQ(question.asked.size(), missing ? 1 : 0);
+        EXPECT_TRUE(!missing || (question.asked[0].title == QStringLiteral("提示！") &&
+                                 question.asked[0].text == kQuestion));
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(QFile::exists(paths[i]), after[i] != None) << i;
+            if (after[i] == Same || after[i] == Other) {
+                EXPECT_EQ(contents(i), written[i]) << i;
+            } else if (after[i] == Fresh && i < 2) {
+                EXPECT_EQ(contents(i), "[InternetShortcut]\r\nURL=" + targets[i] + "\r\n");
+            } else if (after[i] == Fresh) {
+                EXPECT_EQ(platform::readProgramShortcut(paths[i]), program.path);
+            }
+        }
+        EXPECT_EQ(files().size(), 3 - std::count(after.begin(), after.end(), None))
+            << "no stray or temporary file: " << files().join(u' ').toStdString();
 
-    // The check looks where the shortcuts were written, so the next click finds them all.
-    EXPECT_TRUE(shortcuts.allPresent());
-    shortcuts.add();
-    EXPECT_EQ(question.asked.size(), 1);
-}
-
-TEST_F(DesktopShortcutsTest, WhenAllThreeArePresentAClickAsksNothingAndChangesNothing) {
-    putMatchingInternetShortcuts();
-    put(kShop, internetShortcut("https://elsewhere.example/")); // present, even pointing elsewhere
-    putProgramShortcut(QStringLiteral("/somewhere/else"));
-    const QByteArray shop = contents(kShop);
-    const QByteArray programShortcut = contents(programFile);
-
-    platform::ScriptedQuestion question(true);
-    promo::DesktopShortcuts shortcuts(folder, question, program);
-    EXPECT_TRUE(shortcuts.allPresent());
-    shortcuts.add();
-    EXPECT_TRUE(question.asked.isEmpty());
-    EXPECT_EQ(contents(kShop), shop);
-    EXPECT_EQ(contents(programFile), programShortcut);
-}
-
-TEST_F(DesktopShortcutsTest, WhenOnlyTheProgramShortcutIsMissingItIsAddedAndTheOthersKept) {
-    putMatchingInternetShortcuts();
-    const QByteArray shop = contents(kShop);
-    const QByteArray mallGuide = contents(kMallGuide);
-
-    platform::ScriptedQuestion question(true);
-    promo::DesktopShortcuts shortcuts(folder, question, program);
-    EXPECT_FALSE(shortcuts.allPresent());
-    shortcuts.add();
-    EXPECT_EQ(question.asked.size(), 1);
-    EXPECT_EQ(contents(kShop), shop);
-    EXPECT_EQ(contents(kMallGuide), mallGuide);
-    EXPECT_EQ(platform::readProgramShortcut(path(programFile)), program.path);
-}
-
-TEST_F(DesktopShortcutsTest, AfterYesShortcutsThatPointElsewhereAreRewrittenAndMatchingOnesKept) {
-    putMatchingInternetShortcuts();
-    put(kShop, internetShortcut("https://WWW.TAOBAO.COM/")); // differs by case only
-    const QByteArray mallGuide = contents(kMallGuide);
-    // One of the three is missing, or nothing would be asked.
-    platform::ScriptedQuestion question(true);
-    promo::DesktopShortcuts shortcuts(folder, question, program);
-    shortcuts.add();
-    EXPECT_EQ(contents(kShop), internetShortcut("https://www.taobao.com/"));
-    EXPECT_EQ(contents(kMallGuide), mallGuide);
-
-    // Now the program shortcut points elsewhere and the mall guide is missing.
-    putProgramShortcut(QStringLiteral("/old/place/kesparo"));
-    QFile::remove(path(kMallGuide));
-    shortcuts.add();
-    EXPECT_EQ(question.asked.size(), 2);
-    EXPECT_EQ(platform::readProgramShortcut(path(programFile)), program.path);
-    EXPECT_EQ(contents(kMallGuide), internetShortcut("https://www.smzdm.com/mall/"));
-}
-
-TEST_F(DesktopShortcutsTest, AfterNoNothingIsWritten) {
-    put(kShop, internetShortcut("https://elsewhere.example/"));
-    platform::ScriptedQuestion question(false);
-    promo::DesktopShortcuts shortcuts(folder, question, program);
-    shortcuts.add();
-    EXPECT_EQ(question.asked.size(), 1);
-    EXPECT_EQ(files(), QStringList{kShop});
-    EXPECT_EQ(contents(kShop), internetShortcut("https://elsewhere.example/"));
+        // The check looks where the shortcuts were written, so the next click asks nothing.
+        EXPECT_EQ(shortcuts.allPresent(), answer);
+        shortcuts.add();
+        EXPECT_EQ(question.asked.size(), missing ? 1 + !answer : 0);
+    }
 }
 
 TEST_F(DesktopShortcutsTest, AShortcutThatCannotBeWrittenIsSkippedAndTheOthersAreWritten) {
-    // A folder in the shop shortcut's place: absent to the check, and no file can replace it.
-    ASSERT_TRUE(QDir(desktop.path()).mkdir(kShop));
+    ASSERT_TRUE(QDir().mkdir(paths[0])); // a folder: absent to the check, and no file can replace it
     platform::ScriptedQuestion question(true);
     promo::DesktopShortcuts shortcuts(folder, question, program);
     shortcuts.add();
-    EXPECT_TRUE(QFileInfo(path(kShop)).isDir());
-    EXPECT_EQ(files(), QStringList({programFile, kMallGuide})) << "and no temporary file is left";
-    EXPECT_EQ(contents(kMallGuide), internetShortcut("https://www.smzdm.com/mall/"));
-    EXPECT_EQ(platform::readProgramShortcut(path(programFile)), program.path);
+    EXPECT_TRUE(QFileInfo(paths[0]).isDir());
+    EXPECT_EQ(files().size(), 2) << "and no temporary file is left";
+    EXPECT_EQ(contents(1), "[InternetShortcut]\r\nURL=https://www.smzdm.com/mall/\r\n");
+    EXPECT_EQ(platform::readProgramShortcut(paths[2]), program.path);
     EXPECT_FALSE(shortcuts.allPresent());
+
+    // Without a desktop folder nothing is asked (answered No, so that a fault writes nothing).
+    const platform::FixedDesktopFolder none{QString()};
+    platform::ScriptedQuestion no(false);
+    promo::DesktopShortcuts nowhere(none, no, program);
+    EXPECT_FALSE(nowhere.allPresent());
+    nowhere.add();
+    EXPECT_TRUE(no.asked.isEmpty());
 }
 
-TEST_F(DesktopShortcutsTest, WithoutADesktopFolderNothingIsAsked) {
-    const platform::FixedDesktopFolder none{QString()};
-    platform::ScriptedQuestion question(true);
-    promo::DesktopShortcuts shortcuts(none, question, program);
-    EXPECT_FALSE(shortcuts.allPresent());
-    shortcuts.add();
-    EXPECT_TRUE(question.asked.isEmpty());
+#ifndef Q_OS_WIN
+TEST_F(DesktopShortcutsTest, TheProgramShortcutIsAnExecutableLauncherThatSetsNothingElse) {
+    // Exec takes the format's quoting inside its string escapes, so backslashes come doubled twice.
+    EXPECT_EQ(QString::fromUtf8(platform::desktopLauncherContents(program)),
+              QStringLiteral("[Desktop Entry]\nType=Application\nName=kesparo\n") +
+                  QStringLiteral(R"(Exec="/opt/我的 app/a\\"b\\\\c\\$d%%e\\`f\tg\nh")") + u'\n');
+    EXPECT_TRUE(paths[2].endsWith(QStringLiteral("/kesparo.desktop")));
+    ASSERT_TRUE(platform::writeProgramShortcut(paths[2], program));
+    EXPECT_TRUE(QFileInfo(paths[2]).permissions() & QFileDevice::ExeOwner);
+    EXPECT_EQ(platform::readProgramShortcut(paths[2]), program.path);
+    EXPECT_EQ(platform::desktopLauncherProgram(
+                  "[Desktop Action A]\nExec=/bin/a\n[Desktop Entry]\nExec=/bin/b %U\n"),
+              QStringLiteral("/bin/b"));
+}
+#endif
+
+TEST(MessageBoxQuestion, AsksWithAWarningIconYesAndNoAndReturnsTheAnswer) {
+    for (const QMessageBox::StandardButton answer : {QMessageBox::Yes, QMessageBox::No}) {
+        QTimer poll; // answers the box once it is up
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                poll.stop();
+                EXPECT_EQ(box->windowTitle(), QStringLiteral("提示！"));
+                EXPECT_EQ(box->text(), kQuestion);
+                EXPECT_EQ(box->icon(), QMessageBox::Warning);
+                EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+                EXPECT_EQ(box->standardButton(box->defaultButton()), QMessageBox::Yes);
+                EXPECT_TRUE(box->isModal());
+                box->button(answer)->click();
+            }
+        });
+        poll.start(10);
+        EXPECT_EQ(platform::MessageBoxQuestion().ask(QStringLiteral("提示！"), kQuestion),
+                  answer == QMessageBox::Yes);
+    }
 }
 
 } // namespace

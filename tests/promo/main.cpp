@@ -1,6 +1,5 @@
-// Runs the promotion-window tests inside a QApplication on the offscreen platform, so that they
-// need no display. The platform is chosen here because CTest's environment does not reach test
-// discovery at build time.
+// Runs the tests in a QApplication on the offscreen platform, chosen here because CTest's
+// environment does not reach test discovery at build time.
 
 #include <QApplication>
 #include <gtest/gtest.h>

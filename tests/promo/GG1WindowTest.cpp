@@ -1,0 +1,238 @@
+// The promotion window: its slides tick by tick against screens with the taskbar at each edge or
+// hidden, the link labels and the links they open, dragging by the title band, "添加到桌面" and
+// the date it opens from.
+
+#include "GG1TestRig.h"
+
+#include "promo/Endpoints.h"
+#include "promo/HandCursor.h"
+#include "promo/PromotionGate.h"
+
+#include <QBitmap>
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTextBrowser>
+#include <cmath>
+
+namespace {
+
+namespace ep = promo::endpoints;
+
+constexpr int kScreenHeight = 16200; // twips
+constexpr int kWindowHeight = 4815;
+
+int pixels(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+// A mouse event at `local` in `widget`, delivered as the application would.
+void mouse(QEvent::Type type, QWidget* widget, QPoint local, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), button, held, {});
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+TEST(SlideIn, ParksBelowTheScreenRisesFiftyTwipsPerTickAndRestsOnTheWorkAreasBottom) {
+    // Where the taskbar is, the work area in pixels, and the strip of it below the work area in twips.
+    const std::tuple<const char*, QRect, int> taskbars[] = {{"bottom", {0, 0, 1920, 1040}, 600},
+                                                            {"top", {0, 40, 1920, 1040}, 0},
+                                                            {"left", {60, 0, 1860, 1080}, 0},
+                                                            {"right", {0, 0, 1860, 1080}, 0},
+                                                            {"hidden", {0, 0, 1920, 1080}, 0}};
+    for (const auto& [taskbar, workArea, below] : taskbars) {
+        SCOPED_TRACE(taskbar);
+        GG1TestRig rig;
+        rig.screen.set(screenWithWorkArea(workArea));
+        promo::GG1& window = rig.open();
+        EXPECT_TRUE(rig.timer(1)->interval() == 10 && rig.timer(2)->interval() == 10);
+        EXPECT_FALSE(rig.timer(2)->isActive());
+
+        const int left = pixels(28800 - 5295);
+        int top = kScreenHeight + kWindowHeight - below;
+        // Every tick lifts it 50 twips while its bottom edge is still below the screen's.
+        for (int ticks = 1; top - 50 > kScreenHeight - kWindowHeight; ++ticks, top -= 50) {
+            ASSERT_EQ(window.pos(), QPoint(left, pixels(top))) << "before tick " << ticks;
+            ASSERT_TRUE(rig.timer(1)->isActive());
+            rig.tick(1);
+        }
+        // The next tick brings the bottom edge above the screen's: the window jumps onto the taskbar.
+        rig.tick(1);
+        EXPECT_FALSE(rig.timer(1)->isActive());
+        EXPECT_EQ(window.frameGeometry().right() + 1, 1920);
+        EXPECT_EQ(window.y() + window.height(), below ? 1040 : 1080);
+        const QPoint resting = window.pos();
+        rig.tick(1); // a late timer event
+        EXPECT_EQ(window.pos(), resting);
+    }
+}
+
+TEST(SlideOut, CloseGlyphDropsTheWindowSixtyTwipsPerTickOrTenWhileItStillRisesAndUnloadsIt) {
+    for (const bool rising : {false, true}) {
+        SCOPED_TRACE(rising ? "while rising" : "at rest");
+        GG1TestRig rig;
+        promo::GG1& window = rig.open();
+        for (int i = 0; rising ? i < 100 : rig.timer(1)->isActive(); ++i) // rising: partly in view
+            rig.tick(1);
+        int top =
+            rising ? kScreenHeight + kWindowHeight - 600 - 100 * 50 : kScreenHeight - kWindowHeight - 600;
+        const int step = rising ? 60 - 50 : 60; // while rising both timers run
+        QTest::mouseClick(rig.control(QStringLiteral("Label1")), Qt::LeftButton);
+        ASSERT_EQ(rig.timer(1)->isActive(), rising);
+        for (int ticks = 1; !rig.window.isNull(); ++ticks, top += step) {
+            ASSERT_EQ(window.y(), pixels(top)) << "before tick " << ticks;
+            ASSERT_TRUE(rig.timer(2)->isActive());
+            ASSERT_LT(top, kScreenHeight) << "not unloaded once its top edge reached the screen's bottom";
+            if (rising)
+                rig.tick(1);
+            rig.tick(2);
+            rig.runDeferredDeletes();
+        }
+        EXPECT_GE(top, kScreenHeight) << "unloaded early";
+    }
+}
+
+TEST(GG1Links, BothRowsReadTheSameCaptionsAndEachLabelOpensItsTargetOnALeftClickWithOurHandCursor) {
+    const QImage shape = promo::handCursor().bitmap().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage mask = promo::handCursor().mask().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_TRUE(shape.size() == QSize(32, 32) && mask.size() == QSize(32, 32));
+    EXPECT_TRUE(mask.pixel(6, 0) == qRgb(0, 0, 0) && shape.pixel(6, 0) == qRgb(0, 0, 0)) << "outlined tip";
+
+    GG1TestRig rig;
+    rig.open();
+    const char* captions[] = {"淘宝特卖", "商城导航", "天猫商城", "500万彩票网", "常用导航"};
+    const QLatin1String targets[] = {ep::kShopSpecialOffers, ep::kGuideMallDirectory, ep::kMallNewArrivals,
+                                     ep::kLottery, ep::kHomePage};
+    QMap<int, QLabel*> rows[2]; // by left edge
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_TRUE(rig.link(i)->y() == 32 || rig.link(i)->y() == 301) << i;
+        rows[rig.link(i)->y() == 301].insert(rig.link(i)->x(), rig.link(i));
+    }
+    for (const QMap<int, QLabel*>& row : rows) {
+        ASSERT_EQ(row.size(), 5);
+        for (int i = 0; i < 5; ++i) {
+            QLabel* label = row.values()[i];
+            EXPECT_EQ(label->text(), QString::fromUtf8(captions[i]));
+            EXPECT_TRUE(i == 0 || row.values()[i - 1]->geometry().right() <= label->x()) << "overlap";
+            EXPECT_TRUE(label->cursor().shape() == Qt::BitmapCursor &&
+                        label->cursor().hotSpot() == QPoint(6, 0));
+            rig.links.opened.clear();
+            QTest::mouseClick(label, Qt::RightButton);
+            QTest::mouseClick(label, Qt::LeftButton);
+            EXPECT_EQ(rig.links.opened, QList<QUrl>{QUrl(targets[i])}) << "only a left click opens";
+        }
+    }
+    EXPECT_EQ(rig.control(QStringLiteral("Label6"))->cursor().hotSpot(), QPoint(6, 0));
+}
+
+// Stands in for the desktop's handlers of the schemes it is registered for.
+class DesktopHandlers final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kSchemes[] = {"http", "https", "file", "mailto", "ftp", "javascript"};
+    DesktopHandlers() {
+        for (const char* scheme : kSchemes)
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "handle");
+    }
+    ~DesktopHandlers() override {
+        for (const char* scheme : kSchemes)
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    QList<QUrl> handled;
+public slots:
+    void handle(const QUrl& url) { handled.append(url); }
+};
+
+TEST(DesktopLinkOpener, OpensWebLinksAndIgnoresEveryOtherScheme) {
+    DesktopHandlers desktop;
+    platform::DesktopLinkOpener opener;
+    for (const char* other : {"file:///etc/passwd", "mailto:someone@example.org", "ftp://ftp.example.org/",
+                              "javascript:alert(1)", "relative/page.html", ""})
+        opener.open(QUrl(QString::fromLatin1(other)));
+    EXPECT_TRUE(desktop.handled.isEmpty()) << desktop.handled.first().toString().toStdString();
+    const QList<QUrl> web = {QUrl("https://www.tmall.com/"), QUrl("http://127.0.0.1:8080/a?b=c"),
+                             QUrl("HTTPS://WWW.500.COM/")};
+    for (const QUrl& url : web)
+        opener.open(url);
+    EXPECT_EQ(desktop.handled, web);
+}
+
+TEST(GG1Links, TurnRedUnderTheMouseAndDarkBlueOnlyWhenTheMouseCrossesTheWindowsSurface) {
+    const QColor opening(0x00, 0x00, 0xFF), hover(0xFF, 0x00, 0x00), crossed(0x00, 0x00, 0xC0);
+    GG1TestRig rig;
+    promo::GG1& window = rig.open();
+    auto colour = [&](int i) { return rig.link(i)->palette().color(QPalette::WindowText); };
+    auto move = [](QWidget* widget, QPoint at) { mouse(QEvent::MouseMove, widget, at, Qt::NoButton, {}); };
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(colour(i), opening) << i;
+    move(rig.link(3), QPoint(5, 5));
+    move(rig.link(7), QPoint(5, 5));
+    EXPECT_TRUE(colour(3) == hover && colour(7) == hover && colour(0) == opening);
+
+    // Leaving a label straight out of the window, or moving over the title band, the close glyph
+    // or the web view, leaves the colours as they are.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(rig.link(3), &leave);
+    move(rig.control(QStringLiteral("Label3")), QPoint(200, 10));
+    move(rig.control(QStringLiteral("Label1")), QPoint(3, 3));
+    move(rig.control<QTextBrowser>(QStringLiteral("WebBrowser1"))->viewport(), QPoint(50, 50));
+    EXPECT_TRUE(colour(3) == hover && colour(7) == hover && colour(0) == opening);
+
+    move(&window, QPoint(3, 150)); // the strip left of the web view is the window's own surface
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(colour(i), crossed) << i;
+}
+
+TEST(GG1Drag, OnlyTheLeftButtonOnTheTitleBandDragsAndTheWindowFallsFromWhereItWasLeft) {
+    GG1TestRig rig;
+    promo::GG1& window = rig.open();
+    window.show();
+    while (rig.timer(1)->isActive())
+        rig.tick(1);
+    const QPoint start = window.pos();
+    QLabel* band = rig.control(QStringLiteral("Label3"));
+    auto drag = [&](QWidget* from, Qt::MouseButton button) {
+        mouse(QEvent::MouseButtonPress, from, QPoint(2, 2), button, button);
+        mouse(QEvent::MouseMove, from, QPoint(-298, -198), Qt::NoButton, button);
+        if (from != band) // the mouse goes on over the band
+            mouse(QEvent::MouseMove, band, QPoint(-298, -198), Qt::NoButton, button);
+        mouse(QEvent::MouseButtonRelease, from, QPoint(-298, -198), button, Qt::NoButton);
+    };
+    drag(band, Qt::RightButton);
+    drag(band, Qt::MiddleButton);
+    drag(rig.control(QStringLiteral("Label1")), Qt::LeftButton);
+    drag(rig.control(QStringLiteral("Label6")), Qt::LeftButton);
+    EXPECT_EQ(window.pos(), start);
+    drag(band, Qt::LeftButton);
+    EXPECT_EQ(window.pos(), start + QPoint(-300, -200));
+
+    const int top = window.y() * 15;
+    QTest::mouseClick(rig.control(QStringLiteral("Label1")), Qt::LeftButton);
+    rig.tick(2);
+    EXPECT_EQ(window.y(), pixels(top + 60));
+}
+
+TEST(GG1AddToDesktop, AsksAndIsHiddenAtLoadOnlyWhenAllThreeShortcutsAreThere) {
+    GG1TestRig rig;
+    rig.open();
+    QLabel* offer = rig.control(QStringLiteral("Label6"));
+    EXPECT_FALSE(offer->isHidden());
+    QTest::mouseClick(offer, Qt::LeftButton);
+    EXPECT_EQ(rig.question.asked.size(), 1);
+    delete rig.window.data();
+    rig.open();
+    EXPECT_TRUE(rig.control(QStringLiteral("Label6"))->isHidden());
+}
+
+TEST(PromotionGate, OpensFromTheTwelfthOfSeptember2012On) {
+    const std::pair<platform::CivilDate, bool> cases[] = {
+        {{2011, 12, 31}, false}, {{2012, 8, 31}, false}, {{2012, 9, 11}, false},
+        {{2012, 9, 12}, true},   {{2012, 10, 1}, true},  {{2013, 1, 1}, true},
+    };
+    for (const auto& [today, opens] : cases)
+        EXPECT_EQ(promo::promotionOpens(today), opens)
+            << today.year << '-' << today.month << '-' << today.day;
+}
+
+} // namespace
+
+#include "GG1WindowTest.moc"
