@@ -7,7 +7,6 @@
 #include "app/FontPass.h"
 #include "platform/InstalledFonts.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -150,12 +149,3 @@ void BM_ExclusionRules300(benchmark::State& state) {
 BENCHMARK(BM_ExclusionRules300)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include "app/frmInfo.h"
 #include "app/frmMain.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <benchmark/benchmark.h>
@@ -51,12 +50,3 @@ void BM_StartupToFirstPicture(benchmark::State& state) {
 BENCHMARK(BM_StartupToFirstPicture)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
