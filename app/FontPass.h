@@ -4,32 +4,7 @@
 // driven by a 0 ms timer and goes back to the event loop between them, so the window stays
 // usable while it runs; no slice runs on much longer than its budget (10 ms unless set).
 //
-// It touches no widget: the main window does that in its handlers. Wiring in frmMain:
-//
-//     // Form_Load, last step
-//     // Without a placeholder, QComboBox selects the first entry inserted into an empty list.
-//     Combo1->setPlaceholderText(picMain->surface().font().family());
-//     Combo1->setEnabled(false);
-//     FontsReady = false;
-//     connect(fontPass_, &app::FontPass::progress, this, [this](int current, int total) {
-//         info_->setWindowTitle(app::fontPassCaption(current, total));
-//     });
-//     connect(fontPass_, &app::FontPass::fontAccepted, this,
-//             [this](int position, const QString& name) { Combo1->insertItem(position, name); });
-//     connect(fontPass_, &app::FontPass::finished, this, [this] {
-//         info_->setWindowTitle(app::fontPassDoneCaption());
-//         // Selecting raises Combo1_Click, which applies the face and redraws; no match, no redraw.
-//         Combo1->setCurrentIndex(Combo1->findText(picMain->surface().font().family()));
-//         Combo1->setEnabled(true);
-//         FontsReady = true;
-//     });
-//     fontPass_->start();   // returns at once; the first slice runs from the event loop
-//
-//     // Form_QueryUnload
-//     if (!FontsReady && !Combo1->isEnabled()) {
-//         FontsReady = true;
-//         fontPass_->stop();   // nothing more is reported, not even finished()
-//     }
+// It touches no widget: the main window fills the font list in its handlers.
 
 #include <QCollator>
 #include <QObject>

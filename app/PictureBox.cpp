@@ -1,7 +1,5 @@
 #include "app/PictureBox.h"
 
-#include "view/Navigation.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,30 +30,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-    int code = 0;
-    switch (event->key()) {
-    case Qt::Key_PageUp:
-        code = view::PageUp;
-        break;
-    case Qt::Key_PageDown:
-        code = view::PageDown;
-        break;
-    case Qt::Key_Left:
-        code = view::LeftArrow;
-        break;
-    case Qt::Key_Up:
-        code = view::UpArrow;
-        break;
-    case Qt::Key_Right:
-        code = view::RightArrow;
-        break;
-    case Qt::Key_Down:
-        code = view::DownArrow;
-        break;
-    default:
-        break;
-    }
-    emit KeyDown(code);
+    emit KeyDown(event->key());
 }
 
 // Tab stays on the grid: the keyboard belongs to it.

@@ -21,7 +21,7 @@ public:
 signals:
     // A press of any mouse button, at (x, y) in pixels.
     void MouseDown(float x, float y);
-    // Any key; keyCode is the grid's code for the keys it knows (33, 34, 37..40), else 0.
+    // Any key, as a Qt::Key.
     void KeyDown(int keyCode);
 
 protected:

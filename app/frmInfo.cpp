@@ -1,7 +1,7 @@
 #include "app/frmInfo.h"
 
+#include "core/Twips.h"
 #include "platform/SongFont.h"
-#include "platform/Twips.h"
 #include "view/WindowLayout.h"
 
 #include <QCloseEvent>
@@ -17,7 +17,7 @@ frmInfo::frmInfo(QWidget* owner)
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setFont(platform::songFont(9));
-    setFixedSize(platform::twipsToPixels(view::kInfoDesignClientTwips));
+    setFixedSize(core::twipsToPixels(view::kInfoDesignClientTwips));
     Form_Resize();
 }
 

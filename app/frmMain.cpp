@@ -4,8 +4,8 @@
 #include "app/Icons.h"
 #include "app/PictureBox.h"
 #include "app/frmInfo.h"
+#include "core/Twips.h"
 #include "platform/SongFont.h"
-#include "platform/Twips.h"
 #include "promo/GG1.h"
 #include "promo/PromotionGate.h"
 #include "report/DayReport.h"
@@ -23,8 +23,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-using platform::pixelsToTwips;
-using platform::twipsToPixels;
+using core::pixelsToTwips;
+using core::twipsToPixels;
 
 namespace {
 
@@ -57,8 +57,7 @@ QPushButton* smallButton(QWidget* parent, const char* name, const QString& capti
 } // namespace
 
 frmMain::frmMain(Services services)
-    : services_(std::move(services)), clock_(services_.clock), screen_(services_.screen),
-      DayCalendar(clock_) {
+    : services_(std::move(services)), clock_(services_.clock), screen_(services_.screen) {
     setObjectName(QStringLiteral("frmMain"));
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
@@ -172,7 +171,7 @@ bool frmMain::Form_Load() {
     connect(info_, &frmInfo::moved, this, &frmMain::keepLayout);
     info_->show();
 
-    const platform::CivilDate today = clock_.today();
+    const core::CivilDate today = clock_.today();
     view::navigate(state_, view::NavigationCommand::Today, today);
 
     // The keys themselves belong to the grid; the menu only names them.
@@ -195,7 +194,6 @@ void frmMain::startFontPass() {
     // would choose its first entry by itself.
     Combo1->setPlaceholderText(picMain->surface().font().family());
     Combo1->setEnabled(false);
-    FontsReady = false;
     fontPass_ = new app::FontPass(services_.fonts, this);
     connect(fontPass_, &app::FontPass::progress, this,
             [this](int current, int total) { info_->setWindowTitle(app::fontPassCaption(current, total)); });
@@ -210,7 +208,10 @@ void frmMain::fontPassFinished() {
     // Selecting the grid's own face raises Combo1_Click; a face not in the list selects nothing.
     Combo1->setCurrentIndex(Combo1->findText(picMain->surface().font().family(), Qt::MatchExactly));
     Combo1->setEnabled(true);
-    FontsReady = true;
+}
+
+bool frmMain::fontsReady() const {
+    return fontPass_ && !fontPass_->isRunning();
 }
 
 void frmMain::Combo1_Click() {
@@ -239,7 +240,7 @@ void frmMain::Timer3_Timer() {
 
 void frmMain::ReDrawCalendar() {
     picMain->fitSurface();
-    const view::MonthPicture picture = view::drawMonth(picMain->surface(), state_, DayCalendar);
+    const view::MonthPicture picture = view::drawMonth(picMain->surface(), state_, clock_);
     grid_ = picture.geometry;
     Label1->setText(picture.title);
     Label1->adjustSize();
@@ -253,8 +254,7 @@ void frmMain::ReDrawCalendar() {
 // it again shows the chosen day at once.
 void frmMain::ReDrawInfo() {
     setWindowTitle(QStringLiteral("Kesparo - [") + Label1->text() + u']');
-    info_->setReport(
-        report::buildDayReport(DayCalendar, texts_, state_.CurYear, state_.CurMonth, state_.CurDay));
+    info_->setReport(report::buildDayReport(texts_, state_.CurYear, state_.CurMonth, state_.CurDay));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -269,9 +269,7 @@ void frmMain::Image2_Click(int Index) {
 void frmMain::picMain_MouseDown(float X, float Y) {
     if (Y < grid_.gridTop())
         return; // the header band: nothing to choose there
-    const int firstWeekday = platform::weekday(platform::dayNumber(state_.CurYear, state_.CurMonth, 1));
-    if (const std::optional<int> day =
-            grid_.dayAt(X, Y, firstWeekday, view::GetMonthDayCount(state_.CurYear, state_.CurMonth)))
+    if (const std::optional<int> day = grid_.dayAt(X, Y))
         state_.CurDay = static_cast<std::int16_t>(*day);
     ReDrawCalendar();
 }
@@ -283,10 +281,6 @@ void frmMain::picMain_KeyDown(int KeyCode) {
 
 // ---------------------------------------------------------------------------------------------
 // Window commands
-
-void frmMain::mnuViewShowInfo_Click() {
-    mnuViewShowInfo->trigger();
-}
 
 void frmMain::Command2_Click() {
     if (info_->isVisible()) {
@@ -360,9 +354,7 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::Form_Resize() {
-    placeControls();
-    dockReportWindow();
-    updateReportVisibility();
+    keepLayout();
     ReDrawCalendar();
 }
 
@@ -421,11 +413,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 // and the program ends.
 
 void frmMain::Form_QueryUnload() {
-    if (!FontsReady && !Combo1->isEnabled()) {
-        FontsReady = true;
-        if (fontPass_)
-            fontPass_->stop();
-    }
+    if (fontPass_)
+        fontPass_->stop(); // nothing when it is not running
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -3,7 +3,6 @@
 // the months, the enlarge and report toggles, and the docked report window. It turns window
 // events into changes of the display state and redraws; the drawing and the rules live in view/.
 
-#include "engine/clsDate.h"
 #include "platform/Clock.h"
 #include "platform/InstalledFonts.h"
 #include "platform/Screen.h"
@@ -54,8 +53,8 @@ public:
     // hints, show, centre, and last the font pass, which fills the font list while the window is
     // already in use. False when the program cannot start (the user has been told why).
     bool Form_Load();
-    // The font pass has ended (or must stop): the font list is complete and enabled.
-    bool fontsReady() const { return FontsReady; }
+    // The font pass has ended or been stopped: the font list takes no more names.
+    bool fontsReady() const;
 
     // Opens the promotion window, once: Timer3 fires 3 s after start-up armed it.
     void Timer3_Timer();
@@ -65,7 +64,7 @@ public:
     void ReDrawCalendar();
 
     const view::DisplayState& displayState() const { return state_; }
-    const view::GridGeometry& gridGeometry() const { return grid_; }
+    const view::MonthGeometry& gridGeometry() const { return grid_; }
     frmInfo* reportWindow() const { return info_; }
 
     // Navigation command `Index` of the icon strip: 0 previous year, 1 previous month,
@@ -75,7 +74,6 @@ public:
     void mnuCalendarLastMonth_Click() { Image2_Click(1); }
     void mnuCalendarNextMonth_Click() { Image2_Click(2); }
     void mnuCalendarNextYear_Click() { Image2_Click(3); }
-    void mnuViewShowInfo_Click();
     void Command1_Click();
     void Command2_Click();
     void picMain_MouseDown(float X, float Y);
@@ -111,9 +109,8 @@ private:
     const platform::Clock& clock_;
     const platform::Screen& screen_;
     report::TextResources texts_;
-    clsDate DayCalendar;
     view::DisplayState state_;
-    view::GridGeometry grid_;
+    view::MonthGeometry grid_;
 
     QSize minOuterTwips_; // MinWidth, MinHeight: the outer size as designed
     bool InfoHidden = false;
@@ -121,7 +118,6 @@ private:
     QSize savedOuterTwips_; // SavedWidth, SavedHeight; empty when not enlarged
     bool Command1Pressed = false;
     bool Command2Pressed = false;
-    bool FontsReady = false;
 
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;

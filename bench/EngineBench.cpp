@@ -10,12 +10,11 @@
 
 namespace {
 
-const std::vector<platform::CivilDate>& everyDay() {
-    static const std::vector<platform::CivilDate> days = [] {
-        std::vector<platform::CivilDate> all;
-        for (platform::DayNumber day = platform::dayNumber(1900, 1, 31);
-             day <= platform::dayNumber(2050, 1, 22); ++day)
-            all.push_back(platform::civilDate(day));
+const std::vector<core::CivilDate>& everyDay() {
+    static const std::vector<core::CivilDate> days = [] {
+        std::vector<core::CivilDate> all;
+        for (core::DayNumber day = core::dayNumber(1900, 1, 31); day <= core::dayNumber(2050, 1, 22); ++day)
+            all.push_back(core::civilDate(day));
         return all;
     }();
     return days;
@@ -25,7 +24,7 @@ const std::vector<platform::CivilDate>& everyDay() {
 void BM_sInitDate_EveryDay(benchmark::State& state) {
     clsDate date;
     for (auto _ : state)
-        for (const platform::CivilDate& day : everyDay()) {
+        for (const core::CivilDate& day : everyDay()) {
             date.sInitDate(day.year, day.month, day.day);
             benchmark::DoNotOptimize(date.lDay());
         }
@@ -41,7 +40,7 @@ void BM_GridDay(benchmark::State& state) {
     clsDate date;
     for (auto _ : state)
         for (std::size_t i = offset; i < offset + count; ++i) {
-            const platform::CivilDate& day = days[i];
+            const core::CivilDate& day = days[i];
             date.sInitDate(day.year, day.month, day.day);
             benchmark::DoNotOptimize(date.CDayStr(date.lDay()));
             benchmark::DoNotOptimize(date.sHoliday());
@@ -65,7 +64,7 @@ BENCHMARK(BM_GridDay)->Unit(benchmark::kMillisecond);
 void BM_LiblunarDate_EveryDay(benchmark::State& state) {
     LunarDate* date = lunar_date_new();
     for (auto _ : state)
-        for (const platform::CivilDate& day : everyDay()) {
+        for (const core::CivilDate& day : everyDay()) {
             GError* error = nullptr;
             lunar_date_set_solar_date(date, static_cast<GDateYear>(day.year),
                                       static_cast<GDateMonth>(day.month), static_cast<GDateDay>(day.day), 12,

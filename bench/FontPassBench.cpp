@@ -6,6 +6,7 @@
 #include "app/FontFilter.h"
 #include "app/FontPass.h"
 #include "platform/InstalledFonts.h"
+#include "tests/fakes/FixedFonts.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -125,7 +126,7 @@ void passOver(benchmark::State& state, const platform::InstalledFonts& fonts) {
 }
 
 void BM_FontPass300(benchmark::State& state) {
-    const platform::FixedFonts fonts(threeHundredFonts());
+    const fakes::FixedFonts fonts(threeHundredFonts());
     passOver(state, fonts);
 }
 BENCHMARK(BM_FontPass300)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -3,6 +3,10 @@
 
 #include "app/frmInfo.h"
 #include "app/frmMain.h"
+#include "tests/fakes/FixedClock.h"
+#include "tests/fakes/FixedFonts.h"
+#include "tests/fakes/FixedScreen.h"
+#include "view/Navigation.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -11,9 +15,9 @@
 namespace {
 
 void BM_ReDrawCalendar(benchmark::State& state) {
-    platform::FixedClock clock({2012, 9, 12});
-    platform::FixedScreen screen({QRect(0, 0, 19200, 12000), QRect(0, 0, 19200, 11400), 15, 15});
-    platform::FixedFonts fonts({});
+    fakes::FixedClock clock({2012, 9, 12});
+    fakes::FixedScreen screen({QRect(0, 0, 19200, 12000), QRect(0, 0, 19200, 11400)});
+    fakes::FixedFonts fonts({});
     frmMain window({clock, screen, fonts, [] { return report::loadTextResources(); },
                     [] { return static_cast<promo::GG1*>(nullptr); }, [](const QString&) {}});
     if (!window.Form_Load()) {
@@ -22,7 +26,8 @@ void BM_ReDrawCalendar(benchmark::State& state) {
     }
     int day = 0;
     for (auto _ : state) {
-        window.picMain_KeyDown(day++ % 2 ? 37 : 39); // a key moves the chosen day and redraws
+        window.picMain_KeyDown(day++ % 2 ? view::LeftArrow
+                                         : view::RightArrow); // a key moves the chosen day and redraws
     }
     window.reportWindow()->unload();
 }

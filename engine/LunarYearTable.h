@@ -2,7 +2,7 @@
 // The lunar years 1900..2049: month lengths and leap months, and the day each year begins.
 // Lunar year 1900 begins on 1900-01-31 (day number 32); lunar 2049 ends on 2050-01-22.
 
-#include "platform/DayNumber.h"
+#include "engine/CalendarRange.h"
 
 #include <array>
 #include <bit>
@@ -75,16 +75,16 @@ inline constexpr std::array<int, kLunarYearSlots> LunarYearLength = [] {
 }();
 
 // The day number of each lunar New Year's Day; the slot after 2049 holds the day after the range.
-inline constexpr std::array<platform::DayNumber, kLunarYearSlots> LunarYearStart = [] {
-    std::array<platform::DayNumber, kLunarYearSlots> starts{};
-    starts[0] = platform::dayNumber(1900, 1, 31);
+inline constexpr std::array<core::DayNumber, kLunarYearSlots> LunarYearStart = [] {
+    std::array<core::DayNumber, kLunarYearSlots> starts{};
+    starts[0] = kFirstDay;
     for (int i = 1; i < kLunarYearSlots; ++i)
         starts[i] = starts[i - 1] + LunarYearLength[i - 1];
     return starts;
 }();
 
 static_assert(LunarYearStart[0] == 32);
-static_assert(LunarYearStart[kLunarYearSlots - 1] == platform::dayNumber(2050, 1, 23));
+static_assert(LunarYearStart[kLunarYearSlots - 1] == kLastDay + 1);
 static_assert([] {
     for (int i = 0; i < kLunarYearSlots - 1; ++i)
         if (LunarYearLength[i] < 353 || LunarYearLength[i] > 385 || (LunarYearData[i] & ~0x11FFFFu) != 0 ||

@@ -8,7 +8,7 @@
 // drifts against the true one, so on 113 days of 1900..2049 the rule names the wrong day;
 // SolarTermCorrections puts those terms on the day of their instant in Beijing time (UTC+8).
 
-#include "platform/DayNumber.h"
+#include "core/DayNumber.h"
 
 #include <array>
 #include <cstdint>
@@ -35,10 +35,10 @@ inline constexpr std::int64_t kTermYearCentiminutes = 52594876;
 
 // The day of term `index` (0..23) of solar year `year` under the rule alone. Exact integer
 // arithmetic: the fraction of 525948.76 k is a multiple of 0.04, so rounding never meets a tie.
-constexpr platform::DayNumber ruleTermDay(std::int64_t year, int index) {
+constexpr core::DayNumber ruleTermDay(std::int64_t year, int index) {
     const std::int64_t centiminutes = kTermYearCentiminutes * (year - 1900) + TermMinutes[index] * 100;
-    const std::int64_t minutes = platform::floorDiv(centiminutes + 50, 100);
-    return static_cast<platform::DayNumber>(platform::floorDiv(kTermBaseMinutes + minutes, 1440));
+    const std::int64_t minutes = core::floorDiv(centiminutes + 50, 100);
+    return static_cast<core::DayNumber>(core::floorDiv(kTermBaseMinutes + minutes, 1440));
 }
 
 struct TermCorrection {
@@ -169,19 +169,19 @@ inline constexpr int kLastTermYear = 2050;
 
 // The day of every term of 1900..2050: the rule, corrected where it misses.
 inline constexpr auto TermDays = [] {
-    std::array<std::array<platform::DayNumber, 24>, kLastTermYear - kFirstTermYear + 1> days{};
+    std::array<std::array<core::DayNumber, 24>, kLastTermYear - kFirstTermYear + 1> days{};
     for (int year = kFirstTermYear; year <= kLastTermYear; ++year)
         for (int index = 0; index < 24; ++index)
             days[year - kFirstTermYear][index] = ruleTermDay(year, index);
     for (const TermCorrection& c : SolarTermCorrections)
-        days[c.year - kFirstTermYear][c.index] = platform::dayNumber(c.year, c.month, c.day);
+        days[c.year - kFirstTermYear][c.index] = core::dayNumber(c.year, c.month, c.day);
     return days;
 }();
 
 // Every correction moves its term by exactly one day, and no two name the same term.
 static_assert([] {
     for (const TermCorrection& c : SolarTermCorrections) {
-        const int shift = platform::dayNumber(c.year, c.month, c.day) - ruleTermDay(c.year, c.index);
+        const int shift = core::dayNumber(c.year, c.month, c.day) - ruleTermDay(c.year, c.index);
         if (shift != 1 && shift != -1)
             return false;
         for (const TermCorrection& other : SolarTermCorrections)
@@ -192,7 +192,7 @@ static_assert([] {
 }());
 
 // The day of term `index` of solar year `year`: corrected within 1900..2050, the rule elsewhere.
-constexpr platform::DayNumber termDay(std::int64_t year, int index) {
+constexpr core::DayNumber termDay(std::int64_t year, int index) {
     if (year >= kFirstTermYear && year <= kLastTermYear)
         return TermDays[year - kFirstTermYear][index];
     return ruleTermDay(year, index);

@@ -7,6 +7,7 @@
 #include "engine/SolarTermTable.h"
 #include "engine/StarSignTable.h"
 #include "engine/StaticText.h"
+#include "engine/WeekdayName.h"
 
 #include <algorithm>
 #include <array>
@@ -68,7 +69,7 @@ const engine::HolidayRecord* findByDate(const std::array<engine::HolidayRecord, 
 
 const engine::StarSignRange* findStarSign(int m, int d) {
     // A month-day that is no date of the leap year 2000 (02-30, month 13) has no sign.
-    if (!platform::isValidDate(2000, m, d))
+    if (!core::isValidDate(2000, m, d))
         return nullptr;
     const int key = m * 100 + d;
     for (const engine::StarSignRange& range : engine::StarSignTable)
@@ -91,11 +92,11 @@ QString clsDate::lSolarTerm() const {
 }
 
 QString clsDate::GanZhi(int num) const {
-    return twoCharacters(CycleYearNames[platform::floorMod(std::int64_t{num} - engine::kCycleStartYear, 60)]);
+    return twoCharacters(CycleYearNames[core::floorMod(std::int64_t{num} - engine::kCycleStartYear, 60)]);
 }
 
 QString clsDate::YearAttribute(int y) const {
-    return staticText(engine::AnimalNames[platform::floorMod(std::int64_t{y} - engine::kRatYear, 12)]);
+    return staticText(engine::AnimalNames[core::floorMod(std::int64_t{y} - engine::kRatYear, 12)]);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -104,7 +105,7 @@ QString clsDate::YearAttribute(int y) const {
 QString clsDate::wHoliday() const {
     // The n-th occurrence of a weekday in a month: the 1st..7th hold the first, 8th..14th the
     // second, and so on.
-    const platform::CivilDate date = platform::civilDate(SolarDate_);
+    const core::CivilDate date = core::civilDate(SolarDate_);
     const int weekday = sWeekDay();
     const int occurrence = (date.day - 1) / 7 + 1;
     QString result;
@@ -119,7 +120,7 @@ QString clsDate::lHoliday() const {
         // The last day of the year is the one whose next day begins a new lunar year. Look at
         // the next day on a copy, so this object is left as it was.
         clsDate next(*this);
-        const platform::CivilDate tomorrow = platform::civilDate(SolarDate_ + 1);
+        const core::CivilDate tomorrow = core::civilDate(SolarDate_ + 1);
         next.sInitDate(tomorrow.year, tomorrow.month, tomorrow.day);
         return next.lYear_ == lYear_ + 1 ? staticText(engine::kNewYearsEve) : QString();
     }
@@ -143,11 +144,11 @@ bool clsDate::sHolidayRecess() const {
 // Weekday, star signs, today
 
 int clsDate::sWeekDay() const {
-    return platform::weekday(SolarDate_);
+    return core::weekday(SolarDate_);
 }
 
 QString clsDate::sWeekDayStr() const {
-    return staticText(engine::WeekdayNames[sWeekDay() - 1]);
+    return engine::weekdayName(sWeekDay());
 }
 
 QString clsDate::Constellation2(int m, int d) const {
@@ -161,7 +162,7 @@ QString clsDate::Constellation(int m, int d) const {
 }
 
 bool clsDate::IsToday(int y, int m, int d) const {
-    return clock_->today() == platform::CivilDate{y, m, d};
+    return clock_->today() == core::CivilDate{y, m, d};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -275,7 +276,7 @@ void clsDate::sInitDate(int y, int m, int d) {
     sYear_ = holdTo16Bits(y);
     sMonth_ = holdTo16Bits(m);
     sDay_ = holdTo16Bits(d);
-    SolarDate_ = platform::dayNumber(sYear_, sMonth_, sDay_);
+    SolarDate_ = core::dayNumber(sYear_, sMonth_, sDay_);
     IsLeap_ = false;
 
     if (SolarDate_ < engine::LunarYearStart.front()) {
@@ -334,7 +335,7 @@ void clsDate::lInitDate(int y, int m, int d, bool LeapFlag) {
         n += lLeapDayCount(lYear_);
 
     SolarDate_ = engine::LunarYearStart[yearSlot(lYear_)] + n + lDay_ - 1;
-    const platform::CivilDate date = platform::civilDate(SolarDate_);
+    const core::CivilDate date = core::civilDate(SolarDate_);
     sYear_ = date.year;
     sMonth_ = date.month;
     sDay_ = date.day;
@@ -350,10 +351,6 @@ bool clsDate::TestBit(std::uint32_t value, int n) {
 QString clsDate::DigitStr(QChar ch) {
     const int value = ch >= u'0' && ch <= u'9' ? ch.unicode() - u'0' : 0;
     return staticText(engine::NumeralDigits[value]);
-}
-
-int clsDate::lYearDayCount(int y) {
-    return engine::LunarYearLength[yearSlot(y)];
 }
 
 int clsDate::lMonthDayCount(int y, int m) {

@@ -8,8 +8,8 @@
 // answer (see sInitDate and lInitDate), never undefined behaviour. The tables are compile-time
 // constants shared by all objects, so an object is a few words and cheap to make and copy.
 
+#include "core/DayNumber.h"
 #include "platform/Clock.h"
-#include "platform/DayNumber.h"
 
 #include <QString>
 #include <cstdint>
@@ -54,12 +54,11 @@ public:
     // years 1900..2050, months 1..12 and days 1..30.
     void lInitDate(int y, int m, int d, bool LeapFlag = false);
 
-    platform::DayNumber SolarDate() const { return SolarDate_; }
+    core::DayNumber SolarDate() const { return SolarDate_; }
 
 private:
     static bool TestBit(std::uint32_t value, int n);
     static QString DigitStr(QChar ch);
-    static int lYearDayCount(int y);
     static int lMonthDayCount(int y, int m);
     static int lLeapDayCount(int y);
     static int lLeapMonth(int y);
@@ -72,5 +71,5 @@ private:
     int lMonth_ = 0;
     int lDay_ = 0;
     bool IsLeap_ = false;
-    platform::DayNumber SolarDate_ = 0;
+    core::DayNumber SolarDate_ = 0;
 };

@@ -5,13 +5,13 @@
 
 namespace platform {
 
-CivilDate SystemClock::today() const {
+core::CivilDate SystemClock::today() const {
     // Turning the instant into a local date goes through the time-zone rules and costs far more
     // than reading the clock, and the month grid asks for every cell; so the local date is
     // worked out again only when the clock has moved on to another second.
     struct Memo {
         std::chrono::system_clock::time_point second;
-        CivilDate date;
+        core::CivilDate date;
     };
     thread_local Memo memo;
     const auto second = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());

@@ -3,7 +3,6 @@
 // Behind an interface so that tests and benchmarks can give any list of names.
 
 #include <QStringList>
-#include <utility>
 
 namespace platform {
 
@@ -19,16 +18,6 @@ public:
 class QtInstalledFonts final : public InstalledFonts {
 public:
     QStringList families() const override;
-};
-
-// A list of names that stays as it was given.
-class FixedFonts final : public InstalledFonts {
-public:
-    explicit FixedFonts(QStringList names) : names_(std::move(names)) {}
-    QStringList families() const override { return names_; }
-
-private:
-    QStringList names_;
 };
 
 // The process-wide installed fonts.

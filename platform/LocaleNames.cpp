@@ -10,13 +10,6 @@ const QLocale& chineseLocale() {
 }
 } // namespace
 
-QString chineseWeekdayName(int weekday) {
-    if (weekday < 1 || weekday > 7)
-        return {};
-    // Qt counts Monday = 1 .. Sunday = 7.
-    return chineseLocale().dayName(weekday == 1 ? 7 : weekday - 1, QLocale::LongFormat);
-}
-
 QString chineseMonthName(int month) {
     if (month < 1 || month > 12)
         return {};

@@ -1,6 +1,6 @@
 #include "platform/Screen.h"
 
-#include "platform/Twips.h"
+#include "core/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,8 +11,7 @@ ScreenGeometry QtScreen::geometry() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return {};
-    return {pixelsToTwips(screen->geometry()), pixelsToTwips(screen->availableGeometry()), kTwipsPerPixel,
-            kTwipsPerPixel};
+    return {core::pixelsToTwips(screen->geometry()), core::pixelsToTwips(screen->availableGeometry())};
 }
 
 const Screen& primaryScreen() {

@@ -9,8 +9,6 @@ namespace platform {
 struct ScreenGeometry {
     QRect screenTwips;   // the whole screen
     QRect workAreaTwips; // the screen less the taskbar and other docked bars
-    int twipsPerPixelX = 15;
-    int twipsPerPixelY = 15;
 };
 
 class Screen {
@@ -23,17 +21,6 @@ public:
 class QtScreen final : public Screen {
 public:
     ScreenGeometry geometry() const override;
-};
-
-// A screen that always reports the same geometry.
-class FixedScreen final : public Screen {
-public:
-    explicit FixedScreen(ScreenGeometry geometry) : geometry_(geometry) {}
-    ScreenGeometry geometry() const override { return geometry_; }
-    void set(ScreenGeometry geometry) { geometry_ = geometry; }
-
-private:
-    ScreenGeometry geometry_;
 };
 
 // The process-wide primary screen.

@@ -22,8 +22,9 @@ void installSongFallbacks() {
     QFont::insertSubstitutions(kSongFace, fallbacks);
 }
 
-QFont songFont(int pointSize, bool bold) {
-    QFont font(kSongFace, pointSize);
+QFont songFont(qreal pointSize, bool bold) {
+    QFont font(kSongFace);
+    font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
 }

@@ -13,6 +13,6 @@ inline const QString kSongFace = QStringLiteral("宋体");
 void installSongFallbacks();
 
 // "宋体" at the given point size and weight.
-QFont songFont(int pointSize, bool bold = false);
+QFont songFont(qreal pointSize, bool bold = false);
 
 } // namespace platform

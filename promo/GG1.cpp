@@ -1,6 +1,7 @@
 #include "promo/GG1.h"
 
-#include "platform/Twips.h"
+#include "core/Twips.h"
+#include "platform/SongFont.h"
 #include "promo/BuiltInPage.h"
 #include "promo/Endpoints.h"
 #include "promo/EventLabel.h"
@@ -66,14 +67,8 @@ constexpr std::array<LinkLabel, 10> kLinkLabels = {{
     {u"天猫商城", 2040, 855, kBottomRow, endpoints::kMallNewArrivals},
 }};
 
-// 宋体 where it is installed; elsewhere the system's fallback for Chinese, a Song (Ming) face
-// where one is installed.
 QFont songFont(qreal pointSize, bool bold, bool underline) {
-    QFont font;
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun")});
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
+    QFont font = platform::songFont(pointSize, bold);
     font.setUnderline(underline);
     return font;
 }
@@ -110,7 +105,7 @@ GG1::GG1(const Dependencies& dependencies)
       shortcuts_(dependencies.desktopFolder, dependencies.question, dependencies.program) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form1"));
-    setFixedSize(platform::twipsToPixels(QSize(kWidth, kHeight)));
+    setFixedSize(core::twipsToPixels(QSize(kWidth, kHeight)));
     setBackground(this, kBackground);
     setMouseTracking(true);
     createControls();
@@ -122,7 +117,7 @@ void GG1::createControls() {
     auto label = [this](const QString& name, const QRect& twips) {
         auto* control = new EventLabel(this);
         control->setObjectName(name);
-        control->setGeometry(platform::twipsToPixels(twips));
+        control->setGeometry(core::twipsToPixels(twips));
         control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return control;
     };
@@ -166,7 +161,7 @@ void GG1::createControls() {
 
     WebBrowser1 = new WebView(dependencies_.network, dependencies_.pageLimits, this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setGeometry(platform::twipsToPixels(kWebView));
+    WebBrowser1->setGeometry(core::twipsToPixels(kWebView));
     WebBrowser1->setFont(songFont(12, false, false)); // a browser's usual text face and size in China
     // Moves over the page are the page's own, not the window surface's.
     WebBrowser1->setAttribute(Qt::WA_NoMousePropagation);
@@ -219,7 +214,7 @@ void GG1::OpenLink(const QUrl& url) {
 void GG1::placeAt(int leftTwips, int topTwips) {
     left_ = leftTwips;
     top_ = topTwips;
-    move(platform::twipsToPixels(QPoint(left_, top_)));
+    move(core::twipsToPixels(QPoint(left_, top_)));
 }
 
 void GG1::Timer1_Timer() {
@@ -295,9 +290,9 @@ void GG1::mouseMoveEvent(QMouseEvent* event) {
 
 void GG1::moveEvent(QMoveEvent* event) {
     // A move that did not come from placeAt (a drag) sets the position the slides go on from.
-    if (event->pos() != platform::twipsToPixels(QPoint(left_, top_))) {
-        left_ = platform::pixelsToTwips(event->pos().x());
-        top_ = platform::pixelsToTwips(event->pos().y());
+    if (event->pos() != core::twipsToPixels(QPoint(left_, top_))) {
+        left_ = core::pixelsToTwips(event->pos().x());
+        top_ = core::pixelsToTwips(event->pos().y());
     }
     QWidget::moveEvent(event);
 }
@@ -306,7 +301,7 @@ void GG1::paintEvent(QPaintEvent*) {
     // Shape1: a one-pixel frame along the sides and the bottom; its top edge lies above the window.
     QPainter painter(this);
     painter.setPen(kFrameColour);
-    painter.drawRect(platform::twipsToPixels(kFrame).adjusted(0, 0, -1, -1));
+    painter.drawRect(core::twipsToPixels(kFrame).adjusted(0, 0, -1, -1));
 }
 
 } // namespace promo

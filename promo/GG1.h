@@ -5,14 +5,9 @@
 // Its title band drags it, "×" slides it back down and unloads it, and "添加到桌面" offers the
 // desktop shortcuts. It reaches the outside only through the dependencies it is given.
 //
-// How the main window uses it:
-//   - Form_Load: `if (promo::promotionOpens(clock.today())) Timer3->start();`, where Timer3 is a
-//     3000 ms timer, stopped at creation.
-//   - Timer3_Timer: `gg1_ = new promo::GG1(promo::GG1::Dependencies::forThisDesktop(network_));
-//     gg1_->show(); Timer3->stop();`, with `QPointer<promo::GG1> gg1_` and a QNetworkAccessManager
-//     `network_` that outlives the window. Constructing the window is its load; show() shows it.
-//   - Form_Unload: `if (gg1_) gg1_->unload();`. The window also unloads itself after sliding out;
-//     the QPointer then reads null. Nothing is returned to the main window.
+// The main window creates it (constructing is its load) from Timer3, 3 s after start-up, keeps a
+// QPointer to it and unloads it when it closes; the window also unloads itself after sliding out.
+// Nothing is returned to the main window.
 
 #include "platform/Screen.h"
 #include "platform/desktop/DesktopFolder.h"

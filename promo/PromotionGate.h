@@ -1,14 +1,14 @@
 #pragma once
 // The date from which the promotion window opens by itself, a few seconds after start-up.
 
-#include "platform/DayNumber.h"
+#include "core/DayNumber.h"
 
 namespace promo {
 
-inline constexpr platform::CivilDate kPromotionStart{2012, 9, 12};
+inline constexpr core::CivilDate kPromotionStart{2012, 9, 12};
 
 // Whether the promotion window opens in a run started on `today`: on or after the start date.
-constexpr bool promotionOpens(const platform::CivilDate& today) {
+constexpr bool promotionOpens(const core::CivilDate& today) {
     return today >= kPromotionStart;
 }
 

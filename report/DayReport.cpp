@@ -1,5 +1,6 @@
 #include "report/DayReport.h"
 
+#include "engine/clsDate.h"
 #include "platform/LocaleNames.h"
 #include "report/TextLookups.h"
 
@@ -20,7 +21,8 @@ QString withLineBreaks(QString record, const QString& mark) {
 
 } // namespace
 
-QString buildDayReport(clsDate& calendar, const TextResources& texts, int year, int month, int day) {
+QString buildDayReport(const TextResources& texts, int year, int month, int day) {
+    clsDate calendar;
     calendar.sInitDate(year, month, day);
     const int lunarYear = calendar.lYear();
     const QString sign = calendar.Constellation(month, day);

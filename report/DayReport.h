@@ -3,7 +3,6 @@
 // calendar engine and the six text resources. One builder for the report window and for
 // `kesparo-days --report`, so that both hold the same bytes.
 
-#include "engine/clsDate.h"
 #include "report/TextResources.h"
 
 #include <QString>
@@ -17,7 +16,7 @@ inline constexpr char kReportSeparator[] = "==================================="
 // the 公历 line name the solar date; the 农历 line and the 属相 section name the lunar year the
 // day falls in, so a day in January before the lunar new year shows the year that is ending.
 // A record that is not found leaves out its text, never the section's heading, separators or
-// fixed line breaks. Leaves the calendar set to the day.
-QString buildDayReport(clsDate& calendar, const TextResources& texts, int year, int month, int day);
+// fixed line breaks.
+QString buildDayReport(const TextResources& texts, int year, int month, int day);
 
 } // namespace report

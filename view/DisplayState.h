@@ -16,8 +16,4 @@ struct DisplayState {
     friend bool operator==(const DisplayState&, const DisplayState&) = default;
 };
 
-// Days of a solar month of the shown range: February has 29 days in every fourth year (no
-// century rule, which agrees with the Gregorian calendar within 1901..2049); 0 outside 1..12.
-std::int16_t GetMonthDayCount(std::int16_t Year, std::int16_t Month);
-
 } // namespace view

@@ -1,5 +1,7 @@
 #include "view/MonthGeometry.h"
 
+#include "core/DayNumber.h"
+
 #include <cmath>
 
 namespace view {
@@ -12,18 +14,21 @@ int roundHalfEven(double value) {
     return static_cast<int>(down);
 }
 
-GridGeometry GridGeometry::forSurface(float width, float height, float lineHeight) {
-    return {width / 7, (height - lineHeight - 4) / 6, lineHeight};
+MonthGeometry MonthGeometry::forMonth(int year, int month, float width, float height, float lineHeight) {
+    return {width / 7, (height - lineHeight - kHeaderPadding) / 6, lineHeight,
+            core::weekday(core::dayNumber(year, month, 1)), core::daysInMonth(year, month)};
 }
 
-QPoint GridGeometry::cellCorner(int day, int firstWeekday) const {
-    const int position = day + firstWeekday - 2; // day 1 stands in column firstWeekday - 1
+QPoint MonthGeometry::cellCorner(int day) const {
+    const int position = day + FirstWeekday - 2; // day 1 stands in column FirstWeekday - 1
     const int column = position % 7;
     const int row = position / 7;
-    return {roundHalfEven(column * CellWidth + 1), roundHalfEven(row * CellHeight + LineHeight + 5 + 1)};
+    // Summed in this order, so the rounding of the halves stays the same at every size.
+    return {roundHalfEven(column * CellWidth + 1),
+            roundHalfEven(row * CellHeight + LineHeight + (kHeaderPadding + 1) + 1)};
 }
 
-std::optional<int> GridGeometry::dayAt(float x, float y, int firstWeekday, int daysInMonth) const {
+std::optional<int> MonthGeometry::dayAt(float x, float y) const {
     const float top = gridTop();
     if (y < top)
         return std::nullopt;
@@ -34,8 +39,8 @@ std::optional<int> GridGeometry::dayAt(float x, float y, int firstWeekday, int d
     // A column past the seventh runs on into the next row, as the day count does.
     const int column = roundHalfEven(x + 1) / width;
     const int row = roundHalfEven(y - top) / height;
-    const int day = column + 1 + 7 * row - (firstWeekday - 1);
-    if (day < 1 || day > daysInMonth)
+    const int day = column + 1 + 7 * row - (FirstWeekday - 1);
+    if (day < 1 || day > DayCount)
         return std::nullopt;
     return day;
 }

@@ -1,6 +1,7 @@
 #include "view/MonthPainter.h"
 
-#include "platform/DayNumber.h"
+#include "engine/WeekdayName.h"
+#include "engine/clsDate.h"
 #include "platform/LocaleNames.h"
 
 namespace view {
@@ -31,9 +32,9 @@ QRgb dayTextColor(const clsDate& calendar, int weekday, const DisplayState& stat
     return color;
 }
 
-void drawDayCell(DrawingSurface& surface, const GridGeometry& grid, const DisplayState& state,
-                 clsDate& calendar, int day, int firstWeekday) {
-    const QPoint corner = grid.cellCorner(day, firstWeekday);
+void drawDayCell(DrawingSurface& surface, const MonthGeometry& grid, const DisplayState& state,
+                 clsDate& calendar, int day) {
+    const QPoint corner = grid.cellCorner(day);
     surface.setBold(day == state.CurDay);
     surface.setDrawingColor(kBackground);
     surface.filledBox(corner.x(), corner.y(), corner.x() + grid.CellWidth, corner.y() + grid.CellHeight);
@@ -53,7 +54,8 @@ void drawDayCell(DrawingSurface& surface, const GridGeometry& grid, const Displa
 
 } // namespace
 
-QString titleOf(const DisplayState& state, clsDate& calendar) {
+QString titleOf(const DisplayState& state) {
+    clsDate calendar;
     calendar.sInitDate(state.CurYear, state.CurMonth, state.CurDay);
     const int lunarYear = calendar.lYear();
     return QStringLiteral("%1年%2月%3日 %4  %5(%6) %7%8")
@@ -64,27 +66,23 @@ QString titleOf(const DisplayState& state, clsDate& calendar) {
              platform::chineseMonthName(calendar.lMonth()), calendar.CDayStr(calendar.lDay()));
 }
 
-MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, clsDate& calendar) {
+MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, const platform::Clock& clock) {
     const float width = surface.width();
     const float height = surface.height();
+    const MonthGeometry grid = MonthGeometry::forMonth(state.CurYear, state.CurMonth, width, height,
+                                                       surface.textHeight(kMeasureText));
 
     surface.setBackgroundColor(kBackground);
     surface.clear();
 
     surface.setDrawingColor(kHeaderBand);
-    surface.filledBox(0, 0, width, surface.textHeight(kMeasureText) + 4);
+    surface.filledBox(0, 0, width, grid.bandBottom());
     surface.setDrawingColor(kGridLines);
-    const float separator = surface.textHeight(kMeasureText) + 5;
-    surface.filledBox(0, separator, width, separator);
+    surface.filledBox(0, grid.separatorY(), width, grid.separatorY());
 
-    const GridGeometry grid = GridGeometry::forSurface(width, height, surface.textHeight(kMeasureText));
-
-    const platform::DayNumber first = platform::dayNumber(state.CurYear, state.CurMonth, 1);
-    const platform::CivilDate nextFirst = platform::addMonths({state.CurYear, state.CurMonth, 1}, 1);
-    const int days = platform::daysBetween(first, platform::dayNumber(nextFirst));
-    const int firstWeekday = platform::weekday(first);
-    for (int day = 1; day <= days; ++day)
-        drawDayCell(surface, grid, state, calendar, day, firstWeekday);
+    clsDate calendar(clock);
+    for (int day = 1; day <= grid.DayCount; ++day)
+        drawDayCell(surface, grid, state, calendar, day);
 
     // Grid lines over the cells; the vertical ones cross the header band.
     surface.setDrawingColor(kGridLines);
@@ -92,7 +90,7 @@ MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, clsDa
         surface.line(i * grid.CellWidth, 0, i * grid.CellWidth, height);
     for (int i = 1; i <= 6; ++i) {
         // Measured afresh: the chosen day, drawn last, may have left the font bold.
-        const float y = i * grid.CellHeight + surface.textHeight(kMeasureText) + 4;
+        const float y = grid.rowLineY(i, surface.textHeight(kMeasureText));
         surface.line(0, y, width, y);
     }
 
@@ -101,10 +99,10 @@ MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, clsDa
     surface.setBold(false);
     for (int i = 1; i <= 7; ++i) {
         surface.setTextPosition((i - 1) * grid.CellWidth + 3, 3);
-        surface.printLine(platform::chineseWeekdayName(i));
+        surface.printLine(engine::weekdayName(i));
     }
 
-    return {grid, titleOf(state, calendar)};
+    return {grid, titleOf(state)};
 }
 
 } // namespace view

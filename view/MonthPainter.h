@@ -3,7 +3,7 @@
 // every day with its lunar day name, solar festival, lunar festival and solar term, the chosen
 // day in bold, and the grid lines; and composes the title line of the chosen day.
 
-#include "engine/clsDate.h"
+#include "platform/Clock.h"
 #include "view/DisplayState.h"
 #include "view/DrawingSurface.h"
 #include "view/MonthGeometry.h"
@@ -13,17 +13,15 @@
 namespace view {
 
 struct MonthPicture {
-    GridGeometry geometry; // the cell size the hit test reads until the next redraw
-    QString title;         // the title line of the chosen day
+    MonthGeometry geometry; // the cells the hit test reads until the next redraw
+    QString title;          // the title line of the chosen day
 };
 
-// Redraws the whole surface for `state`. `calendar` is re-initialised for every day drawn and
-// holds the chosen day afterwards.
-MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, clsDate& calendar);
+// Redraws the whole surface for `state`; `clock` says which day is today.
+MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, const platform::Clock& clock);
 
 // The title line of the chosen day, e.g. "2009年1月20日 星期二  戊子(鼠) 十二月廿五". The year's
-// stem-branch name and animal are those of the lunar year of the date it names. Leaves
-// `calendar` on the chosen day.
-QString titleOf(const DisplayState& state, clsDate& calendar);
+// stem-branch name and animal are those of the lunar year of the date it names.
+QString titleOf(const DisplayState& state);
 
 } // namespace view

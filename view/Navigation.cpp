@@ -28,7 +28,7 @@ void previousMonth(DisplayState& state) {
 
 // After the chosen day has moved forward: past the month's end it becomes day 1 of the next.
 void wrapForward(DisplayState& state) {
-    if (state.CurDay > GetMonthDayCount(state.CurYear, state.CurMonth)) {
+    if (state.CurDay > core::daysInMonth(state.CurYear, state.CurMonth)) {
         state.CurDay = 1;
         nextMonth(state);
     }
@@ -38,35 +38,13 @@ void wrapForward(DisplayState& state) {
 void wrapBackward(DisplayState& state) {
     if (state.CurDay < 1) {
         previousMonth(state);
-        state.CurDay = GetMonthDayCount(state.CurYear, state.CurMonth);
+        state.CurDay = static_cast<std::int16_t>(core::daysInMonth(state.CurYear, state.CurMonth));
     }
 }
 
 } // namespace
 
-std::int16_t GetMonthDayCount(std::int16_t Year, std::int16_t Month) {
-    switch (Month) {
-    case 1:
-    case 3:
-    case 5:
-    case 7:
-    case 8:
-    case 10:
-    case 12:
-        return 31;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    case 2:
-        return Year % 4 == 0 ? 29 : 28;
-    default:
-        return 0;
-    }
-}
-
-void navigate(DisplayState& state, NavigationCommand command, const platform::CivilDate& today) {
+void navigate(DisplayState& state, NavigationCommand command, const core::CivilDate& today) {
     switch (command) {
     case NavigationCommand::PreviousYear:
         state.CurDay = 1;

@@ -4,24 +4,26 @@
 // 1901..2049 by clamping the year alone, so stepping past either end of the range lands at the
 // other end of the same boundary year.
 
-#include "platform/DayNumber.h"
+#include "core/DayNumber.h"
 #include "view/DisplayState.h"
+
+#include <QtCore/qnamespace.h>
 
 namespace view {
 
 enum class NavigationCommand { PreviousYear = 0, PreviousMonth = 1, NextMonth = 2, NextYear = 3, Today = 4 };
 
 // Applies a navigation command; every command but Today chooses day 1.
-void navigate(DisplayState& state, NavigationCommand command, const platform::CivilDate& today);
+void navigate(DisplayState& state, NavigationCommand command, const core::CivilDate& today);
 
-// Key codes of the month grid.
+// The keys of the month grid, as the toolkit reports them.
 enum KeyCode : int {
-    PageUp = 33,
-    PageDown = 34,
-    LeftArrow = 37,
-    UpArrow = 38,
-    RightArrow = 39,
-    DownArrow = 40
+    PageUp = Qt::Key_PageUp,
+    PageDown = Qt::Key_PageDown,
+    LeftArrow = Qt::Key_Left,
+    UpArrow = Qt::Key_Up,
+    RightArrow = Qt::Key_Right,
+    DownArrow = Qt::Key_Down
 };
 
 // Applies a key pressed on the month grid: arrows move the chosen day by one or seven days

@@ -3,7 +3,6 @@
 // an interface so that tests can use a temporary folder.
 
 #include <QString>
-#include <utility>
 
 namespace platform {
 
@@ -19,16 +18,6 @@ public:
 class AllUsersDesktop final : public DesktopFolder {
 public:
     QString path() const override;
-};
-
-// A folder given by the caller.
-class FixedDesktopFolder final : public DesktopFolder {
-public:
-    explicit FixedDesktopFolder(QString path) : path_(std::move(path)) {}
-    QString path() const override { return path_; }
-
-private:
-    QString path_;
 };
 
 // The process-wide desktop of all users.

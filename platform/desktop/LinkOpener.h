@@ -2,7 +2,6 @@
 // Opening a web link in the user's default browser. Behind an interface so that tests can record
 // the links instead of starting a browser.
 
-#include <QList>
 #include <QUrl>
 
 namespace platform {
@@ -19,13 +18,6 @@ public:
 class DesktopLinkOpener final : public LinkOpener {
 public:
     void open(const QUrl& url) override;
-};
-
-// Remembers every link it was asked to open, in order.
-class RecordingLinkOpener final : public LinkOpener {
-public:
-    void open(const QUrl& url) override { opened.append(url); }
-    QList<QUrl> opened;
 };
 
 // The process-wide desktop link opener.

@@ -2,7 +2,6 @@
 // A modal question that the user answers with Yes or No. Behind an interface so that tests can
 // script the answer and see what was asked.
 
-#include <QList>
 #include <QString>
 
 namespace platform {
@@ -19,24 +18,6 @@ public:
 class MessageBoxQuestion final : public YesNoQuestion {
 public:
     bool ask(const QString& title, const QString& text) override;
-};
-
-// Answers every question the same way and keeps what was asked.
-class ScriptedQuestion final : public YesNoQuestion {
-public:
-    struct Asked {
-        QString title;
-        QString text;
-    };
-    explicit ScriptedQuestion(bool answer) : answer_(answer) {}
-    bool ask(const QString& title, const QString& text) override {
-        asked.append({title, text});
-        return answer_;
-    }
-    QList<Asked> asked;
-
-private:
-    bool answer_;
 };
 
 // The process-wide message-box question.

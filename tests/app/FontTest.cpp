@@ -5,6 +5,7 @@
 #include "app/FontFilter.h"
 #include "app/FontPass.h"
 #include "platform/InstalledFonts.h"
+#include "tests/fakes/FixedFonts.h"
 
 #include <QTest>
 #include <QTimer>
@@ -98,7 +99,7 @@ TEST(FontPass, ReportsEveryFontThenFinishesOnce) {
          {Row{{"Arial", "@SimSun", "宋体", "Wingdings", "SimHei"},
               "1/5 | +0 Arial | 2/5 | 3/5 | +0 宋体 | 4/5 | 5/5 | +2 SimHei | finished"},
           Row{{}, "finished"}}) {
-        platform::FixedFonts fonts(names);
+        fakes::FixedFonts fonts(names);
         app::FontPass pass(fonts);
         pass.setSliceBudget(0ns);
         PassLog log(pass);
@@ -124,8 +125,8 @@ TEST(FontPass, ReportsEveryFontThenFinishesOnce) {
 TEST(FontPass, FillsTheListInNameOrderWhileTheEventLoopRuns) {
     const QString precomposed = QString::fromUtf16(u"Caf\u00E9"),
                   combining = QString::fromUtf16(u"Cafe\u0301");
-    platform::FixedFonts fonts({"consolas", "宋体", "Calibri", "黑体", "Bahnschrift", "楷体", "Arial", "仿宋",
-                                "DejaVu Sans", "Arial", precomposed, combining});
+    fakes::FixedFonts fonts({"consolas", "宋体", "Calibri", "黑体", "Bahnschrift", "楷体", "Arial", "仿宋",
+                             "DejaVu Sans", "Arial", precomposed, combining});
     app::FontPass pass(fonts);
     PassLog log(pass);
     int processed = 0;
@@ -162,7 +163,7 @@ TEST(FontPass, StopEndsItWhereItIs) {
     // From a handler of progress() or fontAccepted(), in the middle of a slice.
     for (const auto& [stopAt, expected] : {std::pair{"3/6", "1/6 | +0 Arial | 2/6 | +1 SimSun | 3/6"},
                                            std::pair{"+0 Arial", "1/6 | +0 Arial"}}) {
-        platform::FixedFonts fonts(six);
+        fakes::FixedFonts fonts(six);
         app::FontPass pass(fonts);
         PassLog log(pass, stopAt);
         pass.start();
@@ -171,7 +172,7 @@ TEST(FontPass, StopEndsItWhereItIs) {
         EXPECT_EQ(pass.state(), State::Stopped);
     }
     // From outside a slice, between two (one font a slice).
-    platform::FixedFonts fonts(six);
+    fakes::FixedFonts fonts(six);
     app::FontPass pass(fonts);
     pass.setSliceBudget(0ns);
     PassLog log(pass);

@@ -4,9 +4,13 @@
 #include "app/frmMain.h"
 #include "app/PictureBox.h"
 #include "app/frmInfo.h"
-#include "platform/Twips.h"
+#include "core/Twips.h"
 #include "report/DayReport.h"
+#include "tests/fakes/FixedClock.h"
+#include "tests/fakes/FixedFonts.h"
+#include "tests/fakes/FixedScreen.h"
 #include "tests/promo/GG1TestRig.h"
+#include "view/Navigation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,11 +31,11 @@ const QRect kScreenTwips(0, 0, 1280 * 15, 800 * 15);
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    platform::FixedClock clock{{2012, 9, 12}};
-    platform::FixedScreen screen{{kScreenTwips, QRect(0, 0, 1280 * 15, 760 * 15), 15, 15}};
-    platform::FixedFonts fonts{{QStringLiteral("Arial Black"), QStringLiteral("宋体"),
-                                QStringLiteral("Arial"), QStringLiteral("MS Sans Serif"),
-                                QStringLiteral("@SimSun"), QStringLiteral("SimHei")}};
+    fakes::FixedClock clock{{2012, 9, 12}};
+    fakes::FixedScreen screen{{kScreenTwips, QRect(0, 0, 1280 * 15, 760 * 15)}};
+    fakes::FixedFonts fonts{{QStringLiteral("Arial Black"), QStringLiteral("宋体"), QStringLiteral("Arial"),
+                             QStringLiteral("MS Sans Serif"), QStringLiteral("@SimSun"),
+                             QStringLiteral("SimHei")}};
     GG1TestRig promotion;
     QStringList startupFailures;
     std::unique_ptr<frmMain> window;
@@ -75,7 +79,7 @@ protected:
         while (state().CurMonth < month)
             window->Image2_Click(2);
         for (int i = 1; i < day; ++i)
-            window->picMain_KeyDown(39);
+            window->picMain_KeyDown(view::RightArrow);
         ASSERT_EQ(state(), (view::DisplayState{year, month, day}));
     }
 };
@@ -146,7 +150,7 @@ TEST_F(MainWindowTest, ClampsAtBothEndsOfTheRange) {
 }
 
 TEST_F(MainWindowTest, MouseChoosesADay) {
-    const view::GridGeometry grid = window->gridGeometry();
+    const view::MonthGeometry grid = window->gridGeometry();
     // September 2012 begins on a Saturday (column 6).
     QTest::mouseClick(picMain(), Qt::LeftButton, {},
                       QPoint(int(6 * grid.CellWidth + 10), int(grid.gridTop() + 5)));
@@ -195,7 +199,7 @@ TEST_F(MainWindowTest, ReportToggleAndItsMenuCheck) {
     EXPECT_NEAR(window->frameGeometry().left(), left + infoWidth / 2, 1);
     EXPECT_TRUE(picMain()->hasFocus());
 
-    window->mnuViewShowInfo_Click();
+    menu->trigger();
     EXPECT_TRUE(info->isVisible());
     EXPECT_FALSE(menu->isChecked());
     EXPECT_EQ(command2->text(), QStringLiteral("←"));
@@ -310,10 +314,10 @@ TEST_F(MainWindowTest, ClosingWithoutAPromotionWindowOpensNone) {
 }
 
 TEST(MainWindowStartup, NoPromotionBeforeItsDate) {
-    platform::FixedClock clock({2012, 9, 11});
-    platform::FixedScreen screen({kScreenTwips, kScreenTwips, 15, 15});
+    fakes::FixedClock clock({2012, 9, 11});
+    fakes::FixedScreen screen({kScreenTwips, kScreenTwips});
     GG1TestRig promotion;
-    platform::FixedFonts fonts({});
+    fakes::FixedFonts fonts({});
     frmMain window({clock, screen, fonts, [] { return report::loadTextResources(); },
                     [&] { return &promotion.open(); }, [](const QString&) {}});
     ASSERT_TRUE(window.Form_Load());
@@ -322,10 +326,10 @@ TEST(MainWindowStartup, NoPromotionBeforeItsDate) {
 }
 
 TEST(MainWindowStartup, AMissingTextResourceStopsStartUpAndSaysWhich) {
-    platform::FixedClock clock({2020, 1, 1});
-    platform::FixedScreen screen({kScreenTwips, kScreenTwips, 15, 15});
+    fakes::FixedClock clock({2020, 1, 1});
+    fakes::FixedScreen screen({kScreenTwips, kScreenTwips});
     QStringList told;
-    platform::FixedFonts fonts({});
+    fakes::FixedFonts fonts({});
     frmMain window({clock, screen, fonts,
                     [] {
                         report::TextResourceLoad load;
@@ -343,10 +347,10 @@ TEST(MainWindowStartup, AMissingTextResourceStopsStartUpAndSaysWhich) {
 
 TEST_F(MainWindowTest, ReportFollowsEveryRedrawEvenWhileHidden) {
     frmInfo* info = window->reportWindow();
-    clsDate calendar;
     const report::TextResources texts = report::loadTextResources().texts;
-    EXPECT_EQ(info->report(), report::buildDayReport(calendar, texts, 2012, 9, 12)
-                                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(
+        info->report(),
+        report::buildDayReport(texts, 2012, 9, 12).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     child<QPushButton>("Command2")->click(); // hide it
     QTest::keyClick(picMain(), Qt::Key_Right);
     EXPECT_FALSE(info->isVisible());
@@ -411,9 +415,9 @@ TEST_F(FontPassInMainWindowTest, ClosingDuringThePassStopsIt) {
 }
 
 TEST(MainWindowStartup, AFaceThatIsNotListedIsNotSelected) {
-    platform::FixedClock clock({2020, 1, 1});
-    platform::FixedScreen screen({kScreenTwips, kScreenTwips, 15, 15});
-    platform::FixedFonts fonts({QStringLiteral("Arial"), QStringLiteral("@宋体")});
+    fakes::FixedClock clock({2020, 1, 1});
+    fakes::FixedScreen screen({kScreenTwips, kScreenTwips});
+    fakes::FixedFonts fonts({QStringLiteral("Arial"), QStringLiteral("@宋体")});
     frmMain window({clock, screen, fonts, [] { return report::loadTextResources(); },
                     [] { return static_cast<promo::GG1*>(nullptr); }, [](const QString&) {}});
     ASSERT_TRUE(window.Form_Load());

@@ -2,8 +2,8 @@
 // the day of every solar term of 1900..2049, computed by an independent astronomical library
 // (provenance in the header of each data file in tests/data).
 
-#include "engine/TestDate.h"
 #include "engine/clsDate.h"
+#include "tests/engine/TestDate.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -34,8 +34,8 @@ std::vector<std::vector<std::string>> readTable(const std::string& name) {
     return rows;
 }
 
-const platform::DayNumber kFirst = platform::dayNumber(1900, 1, 31);
-const platform::DayNumber kLast = platform::dayNumber(2050, 1, 22);
+const core::DayNumber kFirst = core::dayNumber(1900, 1, 31);
+const core::DayNumber kLast = core::dayNumber(2050, 1, 22);
 
 } // namespace
 
@@ -56,7 +56,7 @@ TEST(AgainstIndependentCalendar, EveryLunarMonthBeginsAndEndsOnItsDay) {
         EXPECT_EQ(first.IsLeap(), leap);
 
         clsDate lastDay;
-        const platform::CivilDate end = platform::civilDate(first.SolarDate() + length - 1);
+        const core::CivilDate end = core::civilDate(first.SolarDate() + length - 1);
         lastDay.sInitDate(end.year, end.month, end.day);
         EXPECT_EQ(lastDay.lDay(), length);
         EXPECT_EQ(lastDay.lMonth(), month);
@@ -81,8 +81,8 @@ TEST(AgainstIndependentCalendar, EverySolarTermFallsOnItsDay) {
     }
     int namedDays = 0;
     clsDate date;
-    for (platform::DayNumber day = kFirst; day <= kLast; ++day) {
-        const platform::CivilDate civil = platform::civilDate(day);
+    for (core::DayNumber day = kFirst; day <= kLast; ++day) {
+        const core::CivilDate civil = core::civilDate(day);
         date.sInitDate(civil.year, civil.month, civil.day);
         namedDays += date.lSolarTerm().isEmpty() ? 0 : 1;
     }

@@ -2,7 +2,7 @@
 // out-of-bounds read (the test command also runs this under AddressSanitizer and
 // UndefinedBehaviorSanitizer).
 
-#include "engine/TestDate.h"
+#include "tests/engine/TestDate.h"
 
 #include <gtest/gtest.h>
 #include <limits>

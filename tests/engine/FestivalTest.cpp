@@ -1,6 +1,6 @@
 // Solar, lunar and weekday-rule festivals, days off and New Year's Eve.
 
-#include "engine/TestDate.h"
+#include "tests/engine/TestDate.h"
 
 #include <gtest/gtest.h>
 
@@ -69,9 +69,8 @@ TEST(Festival, EveryYearHasItsWeekdayFestivalsAndOneNewYearsEve) {
     clsDate date;
     for (int year = 1901; year <= 2049; ++year) {
         int mothers = 0, fathers = 0, thanksgiving = 0, eves = 0;
-        for (platform::DayNumber day = platform::dayNumber(year, 1, 1);
-             day <= platform::dayNumber(year, 12, 31); ++day) {
-            const platform::CivilDate civil = platform::civilDate(day);
+        for (core::DayNumber day = core::dayNumber(year, 1, 1); day <= core::dayNumber(year, 12, 31); ++day) {
+            const core::CivilDate civil = core::civilDate(day);
             date.sInitDate(civil.year, civil.month, civil.day);
             const QString weekday = date.wHoliday();
             if (weekday == QStringLiteral("国际母亲节")) {

@@ -1,8 +1,9 @@
 // Solar to lunar and back: known days, the range's ends, and a walk over every day of the range.
 
-#include "engine/TestDate.h"
 #include "engine/clsDate.h"
 #include "platform/Clock.h"
+#include "tests/engine/TestDate.h"
+#include "tests/fakes/FixedClock.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -90,7 +91,7 @@ TEST(LunarConversion, WeekdayAndToday) {
     EXPECT_EQ(solarDay("2009-01-26").sWeekDay(), 2);
     EXPECT_EQ(solarDay("2009-01-31").sWeekDay(), 7);
 
-    platform::FixedClock clock({2012, 9, 12});
+    fakes::FixedClock clock({2012, 9, 12});
     clsDate date(clock);
     date.sInitDate(1990, 1, 1); // IsToday ignores the object's own date
     EXPECT_TRUE(date.IsToday(2012, 9, 12));
@@ -104,14 +105,14 @@ TEST(LunarConversion, WeekdayAndToday) {
 // up by one or start again at 1 after a 29th or 30th; months follow each other in order with at
 // most one leap month a year, right after its ordinary month; reading festivals moves nothing.
 TEST(LunarConversion, WalkEveryDayOfTheRange) {
-    const platform::DayNumber first = platform::dayNumber(1900, 1, 31);
-    const platform::DayNumber last = platform::dayNumber(2050, 1, 22);
+    const core::DayNumber first = core::dayNumber(1900, 1, 31);
+    const core::DayNumber last = core::dayNumber(2050, 1, 22);
     std::map<int, std::set<int>> leapMonthsByYear;
     clsDate previous;
     clsDate date;
     int days = 0;
-    for (platform::DayNumber day = first; day <= last; ++day, ++days) {
-        const platform::CivilDate civil = platform::civilDate(day);
+    for (core::DayNumber day = first; day <= last; ++day, ++days) {
+        const core::CivilDate civil = core::civilDate(day);
         date.sInitDate(civil.year, civil.month, civil.day);
         ASSERT_EQ(date.SolarDate(), day);
 

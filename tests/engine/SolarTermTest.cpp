@@ -2,7 +2,7 @@
 
 #include "engine/SolarTermTable.h"
 #include "engine/StaticText.h"
-#include "engine/TestDate.h"
+#include "tests/engine/TestDate.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -43,8 +43,7 @@ TEST(SolarTerm, RuleMissesExactlyTheListedDays) {
             continue;
         const int year = std::stoi(line.substr(0, 4));
         const int index = std::stoi(line.substr(5, line.find('\t', 5) - 5));
-        const platform::DayNumber trueDay =
-            platform::dayNumber(parseIsoDate(line.substr(line.rfind('\t') + 1)));
+        const core::DayNumber trueDay = core::dayNumber(parseIsoDate(line.substr(line.rfind('\t') + 1)));
         if (engine::ruleTermDay(year, index) != trueDay)
             ++misses;
         EXPECT_EQ(engine::termDay(year, index), trueDay) << line;
@@ -66,9 +65,8 @@ TEST(SolarTerm, TwentyFourTermsAYearInOrder) {
     clsDate date;
     for (int year = 1901; year <= 2049; ++year) {
         std::vector<int> found;
-        for (platform::DayNumber day = platform::dayNumber(year, 1, 1);
-             day <= platform::dayNumber(year, 12, 31); ++day) {
-            const platform::CivilDate civil = platform::civilDate(day);
+        for (core::DayNumber day = core::dayNumber(year, 1, 1); day <= core::dayNumber(year, 12, 31); ++day) {
+            const core::CivilDate civil = core::civilDate(day);
             date.sInitDate(civil.year, civil.month, civil.day);
             const QString term = date.lSolarTerm();
             if (!term.isEmpty())

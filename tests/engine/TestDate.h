@@ -1,33 +1,33 @@
 #pragma once
 // Small helpers shared by the engine tests: dates written as text, and a clsDate set to one.
 
+#include "core/DayNumber.h"
 #include "engine/clsDate.h"
-#include "platform/DayNumber.h"
 
 #include <QString>
 #include <string>
 
-inline platform::CivilDate parseIsoDate(const std::string& text) {
+inline core::CivilDate parseIsoDate(const std::string& text) {
     return {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), std::stoi(text.substr(8, 2))};
 }
 
-inline std::string isoDate(const platform::CivilDate& date) {
+inline std::string isoDate(const core::CivilDate& date) {
     return QString::asprintf("%04d-%02d-%02d", date.year, date.month, date.day).toStdString();
 }
 
-inline std::string isoDate(platform::DayNumber day) {
-    return isoDate(platform::civilDate(day));
+inline std::string isoDate(core::DayNumber day) {
+    return isoDate(core::civilDate(day));
 }
 
 inline clsDate solarDay(const std::string& iso) {
-    const platform::CivilDate date = parseIsoDate(iso);
+    const core::CivilDate date = parseIsoDate(iso);
     clsDate calendar;
     calendar.sInitDate(date.year, date.month, date.day);
     return calendar;
 }
 
 inline std::string solarOf(const clsDate& date) {
-    return isoDate(platform::CivilDate{date.sYear(), date.sMonth(), date.sDay()});
+    return isoDate(core::CivilDate{date.sYear(), date.sMonth(), date.sDay()});
 }
 
 // Lets gtest print QStrings in failure messages.

@@ -1,6 +1,7 @@
 // Chinese numerals, lunar day and weekday names, eras and star signs.
 
-#include "engine/TestDate.h"
+#include "engine/WeekdayName.h"
+#include "tests/engine/TestDate.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,10 @@ TEST(Words, WeekdayNames) {
     EXPECT_EQ(solarDay("2009-01-25").sWeekDayStr(), QStringLiteral("星期日"));
     EXPECT_EQ(solarDay("2009-01-26").sWeekDayStr(), QStringLiteral("星期一"));
     EXPECT_EQ(solarDay("2009-01-31").sWeekDayStr(), QStringLiteral("星期六"));
+    EXPECT_EQ(engine::weekdayName(1), QStringLiteral("星期日"));
+    EXPECT_EQ(engine::weekdayName(2), QStringLiteral("星期一"));
+    EXPECT_EQ(engine::weekdayName(7), QStringLiteral("星期六"));
+    EXPECT_TRUE(engine::weekdayName(0).isEmpty());
 }
 
 TEST(Words, ChineseNumerals) {
@@ -119,6 +124,6 @@ TEST(Words, StarSigns) {
 
     // Every day of the leap year has exactly one sign.
     for (int m = 1; m <= 12; ++m)
-        for (int d = 1; d <= platform::daysInMonth(2000, m); ++d)
+        for (int d = 1; d <= core::daysInMonth(2000, m); ++d)
             EXPECT_EQ(date.Constellation(m, d).size(), 2) << m << "-" << d;
 }

@@ -2,6 +2,8 @@
 // shortcuts, matching ones and ones that point elsewhere; the program shortcut; the real question.
 
 #include "promo/DesktopShortcuts.h"
+#include "tests/fakes/FixedDesktopFolder.h"
+#include "tests/fakes/ScriptedQuestion.h"
 
 #include "platform/desktop/ProgramShortcut.h"
 
@@ -30,7 +32,7 @@ const QString kQuestion = QStringLiteral("添加桌面捷方式吗？如有防�
 class DesktopShortcutsTest : public ::testing::Test {
 protected:
     QTemporaryDir desktop;
-    platform::FixedDesktopFolder folder{desktop.path()};
+    fakes::FixedDesktopFolder folder{desktop.path()};
     // A program path with every character that a launcher has to escape.
     platform::ProgramFile program{QStringLiteral("kesparo"),
                                   QStringLiteral("/opt/我的 app/a\"b\\c$d%e`f\tg\nh")};
@@ -74,7 +76,7 @@ TEST_F(DesktopShortcutsTest, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissi
         const QByteArray written[3] = {contents(0), contents(1), contents(2)};
         const bool missing = std::count(before.begin(), before.end(), None) > 0;
 
-        platform::ScriptedQuestion question(answer);
+        fakes::ScriptedQuestion question(answer);
         promo::DesktopShortcuts shortcuts(folder, question, program);
         EXPECT_EQ(shortcuts.allPresent(), !missing);
         shortcuts.add();
@@ -103,7 +105,7 @@ TEST_F(DesktopShortcutsTest, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissi
 
 TEST_F(DesktopShortcutsTest, AShortcutThatCannotBeWrittenIsSkippedAndTheOthersAreWritten) {
     ASSERT_TRUE(QDir().mkdir(paths[0])); // a folder: absent to the check, and no file can replace it
-    platform::ScriptedQuestion question(true);
+    fakes::ScriptedQuestion question(true);
     promo::DesktopShortcuts shortcuts(folder, question, program);
     shortcuts.add();
     EXPECT_TRUE(QFileInfo(paths[0]).isDir());
@@ -113,8 +115,8 @@ TEST_F(DesktopShortcutsTest, AShortcutThatCannotBeWrittenIsSkippedAndTheOthersAr
     EXPECT_FALSE(shortcuts.allPresent());
 
     // Without a desktop folder nothing is asked (answered No, so that a fault writes nothing).
-    const platform::FixedDesktopFolder none{QString()};
-    platform::ScriptedQuestion no(false);
+    const fakes::FixedDesktopFolder none{QString()};
+    fakes::ScriptedQuestion no(false);
     promo::DesktopShortcuts nowhere(none, no, program);
     EXPECT_FALSE(nowhere.allPresent());
     nowhere.add();

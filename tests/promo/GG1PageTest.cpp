@@ -1,7 +1,7 @@
 // The promotion window's web view: the remote page when it can be had within the limits, and the
 // built-in page, compared line by line, whenever it cannot. Pages come from a server on 127.0.0.1.
 
-#include "GG1TestRig.h"
+#include "tests/promo/GG1TestRig.h"
 
 #include "promo/Endpoints.h"
 #include "promo/WebView.h"

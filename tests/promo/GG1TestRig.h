@@ -7,6 +7,10 @@
 #include "platform/desktop/LinkOpener.h"
 #include "platform/desktop/YesNoQuestion.h"
 #include "promo/GG1.h"
+#include "tests/fakes/FixedDesktopFolder.h"
+#include "tests/fakes/FixedScreen.h"
+#include "tests/fakes/RecordingLinkOpener.h"
+#include "tests/fakes/ScriptedQuestion.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -17,15 +21,15 @@
 #include <gtest/gtest.h>
 
 inline platform::ScreenGeometry screenWithWorkArea(const QRect& pixels) {
-    return {QRect(0, 0, 28800, 16200), QRect(pixels.topLeft() * 15, pixels.size() * 15), 15, 15};
+    return {QRect(0, 0, 28800, 16200), QRect(pixels.topLeft() * 15, pixels.size() * 15)};
 }
 
 struct GG1TestRig {
-    platform::FixedScreen screen{screenWithWorkArea({0, 0, 1920, 1040})};
-    platform::RecordingLinkOpener links;
+    fakes::FixedScreen screen{screenWithWorkArea({0, 0, 1920, 1040})};
+    fakes::RecordingLinkOpener links;
     QTemporaryDir desktop;
-    platform::FixedDesktopFolder desktopFolder{desktop.path()};
-    platform::ScriptedQuestion question{true};
+    fakes::FixedDesktopFolder desktopFolder{desktop.path()};
+    fakes::ScriptedQuestion question{true};
     QNetworkAccessManager network;
     QPointer<promo::GG1> window;
 

@@ -2,7 +2,7 @@
 // hidden, the link labels and the links they open, dragging by the title band, "添加到桌面" and
 // the date it opens from.
 
-#include "GG1TestRig.h"
+#include "tests/promo/GG1TestRig.h"
 
 #include "promo/Endpoints.h"
 #include "promo/HandCursor.h"
@@ -224,7 +224,7 @@ TEST(GG1AddToDesktop, AsksAndIsHiddenAtLoadOnlyWhenAllThreeShortcutsAreThere) {
 }
 
 TEST(PromotionGate, OpensFromTheTwelfthOfSeptember2012On) {
-    const std::pair<platform::CivilDate, bool> cases[] = {
+    const std::pair<core::CivilDate, bool> cases[] = {
         {{2011, 12, 31}, false}, {{2012, 8, 31}, false}, {{2012, 9, 11}, false},
         {{2012, 9, 12}, true},   {{2012, 10, 1}, true},  {{2013, 1, 1}, true},
     };

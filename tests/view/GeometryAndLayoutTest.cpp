@@ -6,24 +6,25 @@
 #include <gtest/gtest.h>
 
 TEST(HitTest, HeaderEmptyCellsAndEdges) {
-    const view::GridGeometry grid = view::GridGeometry::forSurface(533, 294, 12);
     // March 2009: 31 days from a Sunday. April 2009: 30 days from a Wednesday (weekday 4).
-    EXPECT_EQ(grid.dayAt(10, 17.9f, 1, 31), std::nullopt); // header band and separator
-    EXPECT_EQ(grid.dayAt(10, 18, 1, 31), 1);               // exactly at the grid's top: row 0
-    EXPECT_EQ(grid.dayAt(10, 18, 4, 30), std::nullopt);    // an empty cell before day 1
-    EXPECT_EQ(grid.dayAt(3 * 76.2f, 18, 4, 30), 1);
-    EXPECT_EQ(grid.dayAt(4 * 76.2f + 5, 18 + 4 * 46.4f, 4, 30), 30);
-    EXPECT_EQ(grid.dayAt(7 * 76.2f + 5, 18, 4, 30), 5);            // past the seventh column: the next row
-    EXPECT_EQ(grid.dayAt(0, 18 + 5 * 46.4f, 4, 30), std::nullopt); // after the last day
-    EXPECT_EQ(grid.dayAt(2 * 76.2f, 18 + 4 * 46.4f, 1, 31), 31);
+    const view::MonthGeometry march = view::MonthGeometry::forMonth(2009, 3, 533, 294, 12);
+    const view::MonthGeometry april = view::MonthGeometry::forMonth(2009, 4, 533, 294, 12);
+    EXPECT_EQ(march.dayAt(10, 17.9f), std::nullopt); // header band and separator
+    EXPECT_EQ(march.dayAt(10, 18), 1);               // exactly at the grid's top: row 0
+    EXPECT_EQ(april.dayAt(10, 18), std::nullopt);    // an empty cell before day 1
+    EXPECT_EQ(april.dayAt(3 * 76.2f, 18), 1);
+    EXPECT_EQ(april.dayAt(4 * 76.2f + 5, 18 + 4 * 46.4f), 30);
+    EXPECT_EQ(april.dayAt(7 * 76.2f + 5, 18), 5);            // past the seventh column: the next row
+    EXPECT_EQ(april.dayAt(0, 18 + 5 * 46.4f), std::nullopt); // after the last day
+    EXPECT_EQ(march.dayAt(2 * 76.2f, 18 + 4 * 46.4f), 31);
     // Every cell's own corner maps back to its day.
     for (int day = 1; day <= 31; ++day) {
-        const QPoint corner = grid.cellCorner(day, 1);
-        EXPECT_EQ(grid.dayAt(corner.x() + 5, corner.y() + 5, 1, 31), day);
+        const QPoint corner = march.cellCorner(day);
+        EXPECT_EQ(march.dayAt(corner.x() + 5, corner.y() + 5), day);
     }
     // A surface too small for cells selects nothing.
-    const view::GridGeometry tiny = view::GridGeometry::forSurface(3, 20, 12);
-    EXPECT_EQ(tiny.dayAt(1, 19, 1, 31), std::nullopt);
+    const view::MonthGeometry tiny = view::MonthGeometry::forMonth(2009, 3, 3, 20, 12);
+    EXPECT_EQ(tiny.dayAt(1, 19), std::nullopt);
 }
 
 TEST(WindowLayout, DesignSizeAndWidening) {

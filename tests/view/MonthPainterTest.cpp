@@ -1,6 +1,7 @@
 // The month drawing through a recording surface: what is drawn, where, in which colour and order.
 
 #include "view/MonthPainter.h"
+#include "tests/fakes/FixedClock.h"
 #include "tests/view/RecordingSurface.h"
 
 #include <QRectF>
@@ -27,12 +28,10 @@ struct Drawn {
 };
 
 // Draws the month of `state` with today fixed at `today`, and gathers each day cell's lines.
-Drawn draw(view::DisplayState state, platform::CivilDate today = {1999, 1, 1}) {
-    static platform::FixedClock clock({1999, 1, 1});
-    clock.set(today);
-    clsDate calendar(clock);
+Drawn draw(view::DisplayState state, core::CivilDate today = {1999, 1, 1}) {
+    const fakes::FixedClock clock(today);
     Drawn drawn;
-    drawn.picture = view::drawMonth(drawn.surface, state, calendar);
+    drawn.picture = view::drawMonth(drawn.surface, state, clock);
     static const QRegularExpression dayLine(QStringLiteral("^(\\d+) "));
     Cell* current = nullptr;
     for (const DrawOp& op : drawn.surface.ops) {
@@ -53,7 +52,7 @@ Drawn draw(view::DisplayState state, platform::CivilDate today = {1999, 1, 1}) {
 
 // The column and row of a cell, from where its text stands.
 QPoint gridPosition(const Drawn& drawn, int day) {
-    const view::GridGeometry& grid = drawn.picture.geometry;
+    const view::MonthGeometry& grid = drawn.picture.geometry;
     const QPointF at = drawn.cells.at(day).textAt;
     return {static_cast<int>((at.x() - 4) / grid.CellWidth),
             static_cast<int>((at.y() - 4 - grid.gridTop()) / grid.CellHeight + 0.01)};
@@ -75,7 +74,7 @@ TEST(MonthPainter, FirstDayOnSundayAndOnSaturday) {
 
 TEST(MonthPainter, CellCornersRoundHalfToEven) {
     const Drawn drawn = draw({2009, 3, 1});
-    const view::GridGeometry& grid = drawn.picture.geometry;
+    const view::MonthGeometry& grid = drawn.picture.geometry;
     EXPECT_FLOAT_EQ(grid.CellWidth, 533.0f / 7);
     EXPECT_FLOAT_EQ(grid.CellHeight, (294.0f - 12 - 4) / 6);
     for (const auto& [day, cell] : drawn.cells) {

@@ -1,5 +1,6 @@
 #include "tools/days/DaysCommand.h"
 
+#include "engine/CalendarRange.h"
 #include "engine/clsDate.h"
 #include "report/DayReport.h"
 
@@ -8,14 +9,19 @@
 
 namespace {
 
-constexpr platform::DayNumber kFirstDay = platform::dayNumber(1900, 1, 31);
-constexpr platform::DayNumber kLastDay = platform::dayNumber(2050, 1, 22);
+QString isoDate(const core::CivilDate& date) {
+    return QString::asprintf("%04d-%02d-%02d", date.year, date.month, date.day);
+}
 
-const char* const kUsage = "usage: kesparo-days FROM [TO] | kesparo-days --report DATE  (dates as "
-                           "YYYY-MM-DD, 1900-01-31..2050-01-22)";
+// The calendar's range as it is written in messages: "1900-01-31..2050-01-22".
+const std::string kRange =
+    (isoDate(engine::kFirstDate) + QStringLiteral("..") + isoDate(engine::kLastDate)).toStdString();
+
+const std::string kUsage =
+    "usage: kesparo-days FROM [TO] | kesparo-days --report DATE  (dates as YYYY-MM-DD, " + kRange + ")";
 
 struct ParsedDay {
-    std::optional<platform::DayNumber> day;
+    std::optional<core::DayNumber> day;
     std::string problem;
 };
 
@@ -27,12 +33,12 @@ ParsedDay parseDay(const QString& text) {
     const int year = match.captured(1).toInt();
     const int month = match.captured(2).toInt();
     const int day = match.captured(3).toInt();
-    if (!platform::isValidDate(year, month, day))
+    if (!core::isValidDate(year, month, day))
         return {std::nullopt, "no such day: " + text.toStdString()};
-    const platform::DayNumber number = platform::dayNumber(year, month, day);
-    if (number < kFirstDay || number > kLastDay)
+    const core::DayNumber number = core::dayNumber(year, month, day);
+    if (number < engine::kFirstDay || number > engine::kLastDay)
         return {std::nullopt,
-                "date out of range: " + text.toStdString() + " (the calendar covers 1900-01-31..2050-01-22)"};
+                "date out of range: " + text.toStdString() + " (the calendar covers " + kRange + ")"};
     return {number, {}};
 }
 
@@ -40,11 +46,11 @@ QString flag(bool value) {
     return value ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-QString dayLine(clsDate& date, platform::DayNumber number) {
-    const platform::CivilDate civil = platform::civilDate(number);
+QString dayLine(clsDate& date, core::DayNumber number) {
+    const core::CivilDate civil = core::civilDate(number);
     date.sInitDate(civil.year, civil.month, civil.day);
     const QStringList fields = {
-        QString::asprintf("%04d-%02d-%02d", civil.year, civil.month, civil.day),
+        isoDate(civil),
         QString::number(date.lYear()),
         QString::number(date.lMonth()),
         QString::number(date.lDay()),
@@ -74,9 +80,9 @@ DaysCommandResult refuse(std::string problem) {
 DaysCommandResult reportCommand(const QStringList& dates,
                                 const std::function<report::TextResourceLoad()>& loadTexts) {
     if (dates.isEmpty())
-        return refuse(std::string("no date given after --report; ") + kUsage);
+        return refuse("no date given after --report; " + kUsage);
     if (dates.size() > 1)
-        return refuse(std::string("too many arguments; ") + kUsage);
+        return refuse("too many arguments; " + kUsage);
     const ParsedDay day = parseDay(dates[0]);
     if (!day.day)
         return refuse(day.problem);
@@ -85,11 +91,8 @@ DaysCommandResult reportCommand(const QStringList& dates,
     if (!load.ok())
         return refuse(load.failure.toStdString());
 
-    const platform::CivilDate civil = platform::civilDate(*day.day);
-    clsDate calendar;
-    return {0,
-            report::buildDayReport(calendar, load.texts, civil.year, civil.month, civil.day).toStdString(),
-            {}};
+    const core::CivilDate civil = core::civilDate(*day.day);
+    return {0, report::buildDayReport(load.texts, civil.year, civil.month, civil.day).toStdString(), {}};
 }
 
 } // namespace
@@ -103,9 +106,9 @@ DaysCommandResult runDaysCommand(const QStringList& arguments,
     if (!arguments.isEmpty() && arguments[0] == QStringLiteral("--report"))
         return reportCommand(arguments.mid(1), loadTexts);
     if (arguments.isEmpty())
-        return refuse(std::string("no date given; ") + kUsage);
+        return refuse("no date given; " + kUsage);
     if (arguments.size() > 2)
-        return refuse(std::string("too many arguments; ") + kUsage);
+        return refuse("too many arguments; " + kUsage);
 
     const ParsedDay from = parseDay(arguments[0]);
     if (!from.day)
@@ -119,7 +122,7 @@ DaysCommandResult runDaysCommand(const QStringList& arguments,
     DaysCommandResult result;
     result.out.reserve(static_cast<std::size_t>(*to.day - *from.day + 1) * 160);
     clsDate date;
-    for (platform::DayNumber day = *from.day; day <= *to.day; ++day) {
+    for (core::DayNumber day = *from.day; day <= *to.day; ++day) {
         result.out += dayLine(date, day).toStdString();
         result.out += '\n';
     }

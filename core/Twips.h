@@ -7,7 +7,7 @@
 #include <QSize>
 #include <cmath>
 
-namespace platform {
+namespace core {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -37,4 +37,4 @@ inline QRect pixelsToTwips(const QRect& r) {
     return {pixelsToTwips(r.topLeft()), pixelsToTwips(r.size())};
 }
 
-} // namespace platform
+} // namespace core

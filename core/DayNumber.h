@@ -1,11 +1,12 @@
 #pragma once
-// Day numbers: whole days counted from 1899-12-30 (day 0), so 1900-01-31 is day 32.
+// Day numbers: whole days counted from 1899-12-30 (day 0), so 1900-01-31 is day 32, and the
+// civil (Gregorian) dates they stand for.
 // The proleptic Gregorian calendar throughout; the conversions are exact for any day number
 // that fits in 32 bits.
 
 #include <cstdint>
 
-namespace platform {
+namespace core {
 
 using DayNumber = std::int32_t;
 
@@ -90,34 +91,16 @@ constexpr bool isLeapYear(std::int64_t year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-constexpr int daysInMonth(std::int64_t year, int month) {
+// Days of a month; 0 for a month outside 1..12.
+constexpr int daysInMonth(std::int64_t year, std::int64_t month) {
     constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
     return month == 2 && isLeapYear(year) ? 29 : lengths[month - 1];
 }
 
 constexpr bool isValidDate(std::int64_t year, std::int64_t month, std::int64_t day) {
-    return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, static_cast<int>(month));
+    return day >= 1 && day <= daysInMonth(year, month);
 }
 
-// The same day `months` months later (or earlier), kept within the target month: the first of a
-// month gives the first of the month after, 31 January plus one month gives 28 or 29 February.
-constexpr CivilDate addMonths(const CivilDate& date, int months) {
-    const std::int64_t index = std::int64_t{date.year} * 12 + (date.month - 1) + months;
-    const int year = static_cast<int>(floorDiv(index, 12));
-    const int month = static_cast<int>(floorMod(index, 12)) + 1;
-    const int last = daysInMonth(year, month);
-    return {year, month, date.day < last ? date.day : last};
-}
-
-// The number of midnights between two days.
-constexpr int daysBetween(DayNumber from, DayNumber to) {
-    return to - from;
-}
-
-// The number of week starts (Sundays) after `from` up to and including `to`.
-constexpr int weeksBetween(DayNumber from, DayNumber to) {
-    // Day 1 (1899-12-31) is a Sunday: count Sundays in (from, to] as whole weeks since that one.
-    return static_cast<int>(floorDiv(std::int64_t{to} - 1, 7) - floorDiv(std::int64_t{from} - 1, 7));
-}
-
-} // namespace platform
+} // namespace core
