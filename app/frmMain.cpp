@@ -2,6 +2,7 @@
 
 #include "app/FontPass.h"
 #include "app/Icons.h"
+#include "app/MonthGridAccessible.h"
 #include "app/PictureBox.h"
 #include "app/frmInfo.h"
 #include "core/Twips.h"
@@ -13,6 +14,7 @@
 #include "view/Navigation.h"
 #include "view/WindowLayout.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 using core::pixelsToTwips;
 using core::twipsToPixels;
@@ -46,6 +49,22 @@ QLabel* titleLabel(QWidget* parent, const char* name, QPoint twips, QColor color
     return label;
 }
 
+// What assistive technology reads for the five icons: the icons show arrows, not words.
+const QString kNavigationNames[5] = {
+    QStringLiteral("上一年"), QStringLiteral("上个月"), QStringLiteral("下个月"),
+    QStringLiteral("下一年"), QStringLiteral("今天"),
+};
+
+// The frame the window manager put around a window's client area; none before it is framed.
+QMargins frameMargins(const QWidget* window) {
+    if (!window)
+        return {};
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
 QPushButton* smallButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -59,6 +78,7 @@ QPushButton* smallButton(QWidget* parent, const char* name, const QString& capti
 frmMain::frmMain(Services services)
     : services_(std::move(services)), clock_(services_.clock), screen_(services_.screen) {
     setObjectName(QStringLiteral("frmMain"));
+    app::installMonthGridAccessibility();
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(3000);
@@ -105,6 +125,7 @@ QWidget* frmMain::buildClientArea() {
         icon->setIcon(app::navigationIcon(i));
         icon->setIconSize({16, 16});
         icon->setToolTip(kNavigationTips[i]);
+        icon->setAccessibleName(kNavigationNames[i]);
         icon->setGeometry(
             twipsToPixels(QRect(kNavigationIconLeftTwips[i], 0, kNavigationIconTwips, kNavigationIconTwips)));
         connect(icon, &QToolButton::clicked, this, [this, i] { Image2_Click(i); });
@@ -115,13 +136,17 @@ QWidget* frmMain::buildClientArea() {
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->resize(twipsToPixels(view::kComboTwips));
     Combo1->setFocusPolicy(Qt::ClickFocus);
+    Combo1->setAccessibleName(QStringLiteral("字体"));
     connect(Combo1, &QComboBox::currentIndexChanged, this, &frmMain::Combo1_Click);
+    // When its list closes, chosen or not, the keys go back to the grid.
+    Combo1->view()->window()->installEventFilter(this);
 
     picMain = new app::PictureBox(client);
     picMain->setObjectName(QStringLiteral("picMain"));
     picMain->surface().setFont(platform::songFont(9));
     connect(picMain, &app::PictureBox::MouseDown, this, &frmMain::picMain_MouseDown);
     connect(picMain, &app::PictureBox::KeyDown, this, &frmMain::picMain_KeyDown);
+    connect(picMain, &app::PictureBox::WheelNotches, this, &frmMain::picMain_Wheel);
     return client;
 }
 
@@ -166,19 +191,33 @@ bool frmMain::Form_Load() {
     }
     texts_ = std::move(load.texts);
 
+    const platform::RememberedChoices choices = services_.choices.load();
+    InfoHidden = !choices.reportShown;
+    applyRememberedFont(choices);
+
     info_ = new frmInfo(this);
     info_->setAttribute(Qt::WA_ShowWithoutActivating);
     connect(info_, &frmInfo::moved, this, &frmMain::keepLayout);
-    info_->show();
+    connect(info_, &frmInfo::moved, this, &frmMain::centreAgainOnceFramed);
+    if (!InfoHidden) {
+        info_->show();
+        info_->windowHandle()->installEventFilter(this);
+    }
+    showToggleStates();
 
-    const core::CivilDate today = clock_.today();
-    view::navigate(state_, view::NavigationCommand::Today, today);
+    view::navigate(state_, view::NavigationCommand::Today, clock_.today());
+    connect(&services_.dayChange, &platform::DayChange::mayHaveChanged, this, &frmMain::ReDrawCalendar);
 
     // The keys themselves belong to the grid; the menu only names them.
     mnuCalendarLastMonth->setText(mnuCalendarLastMonth->text() + QStringLiteral("\tPage Up"));
     mnuCalendarNextMonth->setText(mnuCalendarNextMonth->text() + QStringLiteral("\tPage Down"));
 
     show(); // the first resize lays out the controls and draws the month
+    windowHandle()->installEventFilter(this);
+    Enlarged = choices.enlarged;
+    if (Enlarged)
+        applyEnlargement();
+    showEnlargeState();
     centrePair();
     repaint();
     picMain->setFocus();
@@ -218,9 +257,27 @@ void frmMain::Combo1_Click() {
     if (Combo1->currentIndex() < 0)
         return;
     QFont font = picMain->surface().font();
+    const bool otherFace = font.family() != Combo1->currentText();
     font.setFamily(Combo1->currentText());
     picMain->surface().setFont(font);
     ReDrawCalendar();
+    if (otherFace)
+        saveChoices();
+}
+
+// A remembered face draws the grid only while it is still installed; else the default stays.
+void frmMain::applyRememberedFont(const platform::RememberedChoices& choices) {
+    if (!choices.fontFamily || !services_.fonts.families().contains(*choices.fontFamily))
+        return;
+    QFont font = picMain->surface().font();
+    font.setFamily(*choices.fontFamily);
+    picMain->surface().setFont(font);
+}
+
+void frmMain::saveChoices() {
+    const QString family = picMain->surface().font().family();
+    services_.choices.save(
+        {family == platform::kSongFace ? std::nullopt : std::optional(family), Enlarged, !InfoHidden});
 }
 
 promo::GG1* frmMain::promotionWindow() const {
@@ -242,6 +299,7 @@ void frmMain::ReDrawCalendar() {
     picMain->fitSurface();
     const view::MonthPicture picture = view::drawMonth(picMain->surface(), state_, clock_);
     grid_ = picture.geometry;
+    picMain->setShownMonth(state_, grid_);
     Label1->setText(picture.title);
     Label1->adjustSize();
     Label2->setText(Label1->text());
@@ -279,38 +337,68 @@ void frmMain::picMain_KeyDown(int KeyCode) {
     ReDrawCalendar();
 }
 
+void frmMain::picMain_Wheel(int notches) {
+    for (int i = 0; i < std::abs(notches); ++i)
+        view::applyKey(state_, notches > 0 ? view::PageDown : view::PageUp);
+    ReDrawCalendar();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Window commands
 
+// Both toggles change what the user wants at once; the windows follow at once in the normal
+// state, and on restore when the window is maximised or minimised, which keeps the report hidden.
 void frmMain::Command2_Click() {
-    if (info_->isVisible()) {
-        info_->hide();
-        InfoHidden = true;
-        Command2->setText(QStringLiteral("→"));
+    InfoHidden = !InfoHidden;
+    showToggleStates();
+    if (isNormalState()) {
+        updateReportVisibility();
+        centrePair();
     } else {
-        InfoHidden = false;
-        info_->show();
-        Command2->setText(QStringLiteral("←"));
-        dockReportWindow();
+        layoutPending_ = true;
     }
-    centrePair();
     picMain->setFocus();
+    saveChoices();
 }
 
 void frmMain::Command1_Click() {
+    Enlarged = !Enlarged;
+    showEnlargeState();
+    if (isNormalState())
+        applyEnlargement();
+    else
+        layoutPending_ = true;
+    picMain->setFocus();
+    saveChoices();
+}
+
+void frmMain::showEnlargeState() {
+    Command1->setText(Enlarged ? QStringLiteral("↙") : QStringLiteral("↗"));
+    Command1->setAccessibleName(Enlarged ? QStringLiteral("还原窗口大小") : QStringLiteral("放大窗口"));
+}
+
+// The size that Enlarged asks for, then the pair centred.
+void frmMain::applyEnlargement() {
     if (Enlarged) {
-        setOuterSizeTwips(savedOuterTwips_);
-        Enlarged = false;
-        savedOuterTwips_ = {};
-        Command1->setText(QStringLiteral("↗"));
-    } else {
-        savedOuterTwips_ = outerTwips().size();
+        if (savedOuterTwips_.isEmpty())
+            savedOuterTwips_ = outerTwips().size();
         setOuterSizeTwips(view::enlargedOuterSize(screen_.geometry().screenTwips.size(), reportWidthTwips()));
-        Enlarged = true;
-        Command1->setText(QStringLiteral("↙"));
+    } else if (!savedOuterTwips_.isEmpty()) {
+        setOuterSizeTwips(savedOuterTwips_);
+        savedOuterTwips_ = {};
     }
     centrePair();
-    picMain->setFocus();
+}
+
+// The report toggle's caption, its menu check mark and the names assistive technology reads.
+void frmMain::showToggleStates() {
+    Command2->setText(InfoHidden ? QStringLiteral("→") : QStringLiteral("←"));
+    Command2->setAccessibleName(InfoHidden ? QStringLiteral("显示日程信息") : QStringLiteral("隐藏日程信息"));
+    mnuViewShowInfo->setChecked(!InfoHidden);
+}
+
+bool frmMain::isNormalState() const {
+    return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
 }
 
 void frmMain::centrePair() {
@@ -318,6 +406,19 @@ void frmMain::centrePair() {
     const QPoint topLeft = view::centredTopLeft(screen.size(), outerTwips().size(), reportWidthTwips());
     move(twipsToPixels(screen.topLeft() + topLeft));
     dockReportWindow();
+    centredFrames_ = {frameMargins(this), frameMargins(info_)};
+}
+
+// The window manager frames a window only after it is shown, so the first centring counts
+// without frames; once a frame arrives (or changes), the pair is centred again with it.
+void frmMain::centreAgainOnceFramed() {
+    if (centredWithFrames_ || !info_ || !isNormalState())
+        return;
+    const std::pair<QMargins, QMargins> frames{frameMargins(this), frameMargins(info_)};
+    if (frames == centredFrames_)
+        return;
+    centrePair();
+    centredWithFrames_ = !frames.first.isNull() && (InfoHidden || !frames.second.isNull());
 }
 
 int frmMain::reportWidthTwips() const {
@@ -345,12 +446,19 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 void frmMain::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     dockReportWindow();
+    centreAgainOnceFramed();
 }
 
 void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        keepLayout();
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    keepLayout();
+    if (layoutPending_ && isNormalState()) {
+        layoutPending_ = false;
+        // After the restored size has arrived.
+        QMetaObject::invokeMethod(this, &frmMain::applyEnlargement, Qt::QueuedConnection);
+    }
 }
 
 void frmMain::Form_Resize() {
@@ -374,7 +482,7 @@ void frmMain::placeControls() {
 }
 
 void frmMain::dockReportWindow() {
-    if (!info_ || windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+    if (!info_ || !isNormalState())
         return;
     const int infoWidthTwips = pixelsToTwips(info_->frameGeometry().width());
     info_->setOuterGeometry(twipsToPixels(view::dockedInfoRect(outerTwips(), infoWidthTwips)));
@@ -383,19 +491,34 @@ void frmMain::dockReportWindow() {
 void frmMain::updateReportVisibility() {
     if (!info_)
         return;
-    const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
-    const bool wanted = !InfoHidden && normal && isVisible();
+    const bool wanted = !InfoHidden && isNormalState() && isVisible();
     if (wanted && !info_->isVisible()) {
         info_->show();
+        info_->windowHandle()->installEventFilter(this); // again: it only moves to the front
         dockReportWindow();
     } else if (!wanted && info_->isVisible() && isVisible()) {
         info_->hide();
     }
 }
 
-// A small button keeps the keyboard focus only while it is being clicked; otherwise the focus
-// goes back to the grid, which owns the keys.
+// Watches the two windows for their frames, the font list's popup for its closing and the small
+// buttons for the focus.
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A window manager's frame comes, or changes, with an exposure or activation of the window,
+    // not always with a move.
+    if ((watched == windowHandle() || (info_ && watched == info_->windowHandle())) &&
+        (event->type() == QEvent::Expose || event->type() == QEvent::FocusIn)) {
+        dockReportWindow();
+        centreAgainOnceFramed();
+        return false;
+    }
+    if (watched == Combo1->view()->window() && event->type() == QEvent::Hide) {
+        // After the list has handed the focus back to the font box.
+        QMetaObject::invokeMethod(picMain, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // A small button keeps the keyboard focus only while it is being clicked; otherwise the focus
+    // goes back to the grid, which owns the keys.
     bool* pressed = watched == Command1 ? &Command1Pressed : watched == Command2 ? &Command2Pressed : nullptr;
     if (pressed) {
         if (event->type() == QEvent::MouseButtonPress)

@@ -3,7 +3,9 @@
 // the months, the enlarge and report toggles, and the docked report window. It turns window
 // events into changes of the display state and redraws; the drawing and the rules live in view/.
 
+#include "platform/ChoiceStore.h"
 #include "platform/Clock.h"
+#include "platform/DayChange.h"
 #include "platform/InstalledFonts.h"
 #include "platform/Screen.h"
 #include "report/TextResourceLoader.h"
@@ -11,9 +13,11 @@
 #include "view/MonthGeometry.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <utility>
 
 class QAction;
 class QComboBox;
@@ -38,6 +42,10 @@ public:
         const platform::Clock& clock;
         const platform::Screen& screen;
         const platform::InstalledFonts& fonts;
+        // The font, size and report toggle kept between runs.
+        platform::ChoiceStore& choices;
+        // Announces that today may have become another day.
+        platform::DayChange& dayChange;
         // Reads the six text resources.
         std::function<report::TextResourceLoad()> loadTexts;
         // Creates the promotion window (not yet shown).
@@ -49,9 +57,10 @@ public:
     explicit frmMain(Services services);
     ~frmMain() override;
 
-    // Start-up: the promotion gate, the text resources, the report window, today's month, key
-    // hints, show, centre, and last the font pass, which fills the font list while the window is
-    // already in use. False when the program cannot start (the user has been told why).
+    // Start-up: the promotion gate, the text resources, the remembered choices, the report window,
+    // today's month, key hints, show, centre, and last the font pass, which fills the font list
+    // while the window is already in use. False when the program cannot start (the user has been
+    // told why).
     bool Form_Load();
     // The font pass has ended or been stopped: the font list takes no more names.
     bool fontsReady() const;
@@ -78,6 +87,8 @@ public:
     void Command2_Click();
     void picMain_MouseDown(float X, float Y);
     void picMain_KeyDown(int KeyCode);
+    // The wheel over the grid: one month per notch, forward when it turns down.
+    void picMain_Wheel(int notches);
     // The font list's selection changed, by the user or by the program: draw in that face.
     void Combo1_Click();
 
@@ -93,6 +104,13 @@ private:
     void buildMenus();
     void Form_Resize();
     void keepLayout();
+    bool isNormalState() const;
+    void applyEnlargement();
+    void showToggleStates();
+    void showEnlargeState();
+    void saveChoices();
+    void applyRememberedFont(const platform::RememberedChoices& choices);
+    void centreAgainOnceFramed();
     void placeControls();
     void dockReportWindow();
     void updateReportVisibility();
@@ -116,6 +134,12 @@ private:
     bool InfoHidden = false;
     bool Enlarged = false;
     QSize savedOuterTwips_; // SavedWidth, SavedHeight; empty when not enlarged
+    // A toggle was used while the window was maximised or minimised; it applies on restore.
+    bool layoutPending_ = false;
+    // The frames the pair was last centred with, until both windows have theirs from the window
+    // manager; each frame that arrives later centres the pair again.
+    std::pair<QMargins, QMargins> centredFrames_;
+    bool centredWithFrames_ = false;
     bool Command1Pressed = false;
     bool Command2Pressed = false;
 

@@ -43,9 +43,10 @@ int main(int argc, char* argv[]) {
     platform::installSongFallbacks();
 
     QNetworkAccessManager network; // the promotion page's, for the whole run
+    platform::SystemDayChange dayChange;
     frmMain window(
         {platform::systemClock(), platform::primaryScreen(), platform::installedFonts(),
-         [] { return report::loadTextResources(); },
+         platform::userChoiceStore(), dayChange, [] { return report::loadTextResources(); },
          [&network] { return new promo::GG1(promo::GG1::Dependencies::forThisDesktop(network)); },
          [](const QString& message) { platform::showErrorMessage(QStringLiteral("Kesparo"), message); }});
     CloseAfterFirstPicture closeAfterFirstPicture(&window);

@@ -6,6 +6,8 @@
 #include "tests/fakes/FixedClock.h"
 #include "tests/fakes/FixedFonts.h"
 #include "tests/fakes/FixedScreen.h"
+#include "tests/fakes/ManualDayChange.h"
+#include "tests/fakes/MemoryChoiceStore.h"
 #include "view/Navigation.h"
 
 #include <QElapsedTimer>
@@ -18,7 +20,9 @@ void BM_ReDrawCalendar(benchmark::State& state) {
     fakes::FixedClock clock({2012, 9, 12});
     fakes::FixedScreen screen({QRect(0, 0, 19200, 12000), QRect(0, 0, 19200, 11400)});
     fakes::FixedFonts fonts({});
-    frmMain window({clock, screen, fonts, [] { return report::loadTextResources(); },
+    fakes::MemoryChoiceStore choices;
+    fakes::ManualDayChange dayChange;
+    frmMain window({clock, screen, fonts, choices, dayChange, [] { return report::loadTextResources(); },
                     [] { return static_cast<promo::GG1*>(nullptr); }, [](const QString&) {}});
     if (!window.Form_Load()) {
         state.SkipWithError("the text resources did not load");

@@ -14,11 +14,16 @@ public:
 };
 
 // The font families Qt's font database knows, less the private ones the system keeps for its
-// own user interface. Qt gives them sorted by name.
+// own user interface, each once and by the name people know it: where several foundries make a
+// family, Qt lists it once per foundry ("C059 [UKWN]"), and the tags are dropped here. Qt gives
+// them sorted by name.
 class QtInstalledFonts final : public InstalledFonts {
 public:
     QStringList families() const override;
 };
+
+// `names` without foundry tags and without the repeats that leaves, first occurrence kept.
+QStringList withoutFoundries(const QStringList& names);
 
 // The process-wide installed fonts.
 const InstalledFonts& installedFonts();

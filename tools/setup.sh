@@ -9,7 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   liblunar-date-dev libglib2.0-dev
   fonts-arphic-uming
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick faketime
+  openbox xdotool wmctrl x11-utils dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

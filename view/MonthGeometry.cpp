@@ -19,8 +19,13 @@ MonthGeometry MonthGeometry::forMonth(int year, int month, float width, float he
             core::weekday(core::dayNumber(year, month, 1)), core::daysInMonth(year, month)};
 }
 
+int MonthGeometry::dayInCell(int index) const {
+    const int day = index - FirstWeekday + 2;
+    return day >= 1 && day <= DayCount ? day : 0;
+}
+
 QPoint MonthGeometry::cellCorner(int day) const {
-    const int position = day + FirstWeekday - 2; // day 1 stands in column FirstWeekday - 1
+    const int position = cellIndex(day); // day 1 stands in column FirstWeekday - 1
     const int column = position % 7;
     const int row = position / 7;
     // Summed in this order, so the rounding of the halves stays the same at every size.

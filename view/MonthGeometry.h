@@ -30,6 +30,11 @@ struct MonthGeometry {
     // The horizontal grid line under row `row` (1..6), for a text line `lineHeight` high.
     float rowLineY(int row, float lineHeight) const { return row * CellHeight + lineHeight + kHeaderPadding; }
 
+    // The grid position of day `day`: row × 7 + column, from the top-left cell (0..41).
+    int cellIndex(int day) const { return day + FirstWeekday - 2; }
+    // The day in the cell at grid position `index`, or 0 for an empty cell.
+    int dayInCell(int index) const;
+
     // The top-left pixel of the cell of day `day`.
     QPoint cellCorner(int day) const;
 

@@ -1,5 +1,7 @@
 #include "view/Navigation.h"
 
+#include <algorithm>
+
 namespace view {
 namespace {
 
@@ -64,10 +66,19 @@ void navigate(DisplayState& state, NavigationCommand command, const core::CivilD
         ++state.CurYear;
         clampYear(state);
         break;
-    case NavigationCommand::Today:
-        state = {static_cast<std::int16_t>(today.year), static_cast<std::int16_t>(today.month),
-                 static_cast<std::int16_t>(today.day)};
+    case NavigationCommand::Today: {
+        // A clock outside the calendar shows the nearest month of it, on today's day of the month
+        // where that month has it.
+        core::CivilDate shown = today;
+        if (today.year < kFirstShownYear)
+            shown = {kFirstShownYear, 1, today.day};
+        else if (today.year > kLastShownYear)
+            shown = {kLastShownYear, 12, today.day};
+        shown.day = std::min(shown.day, core::daysInMonth(shown.year, shown.month));
+        state = {static_cast<std::int16_t>(shown.year), static_cast<std::int16_t>(shown.month),
+                 static_cast<std::int16_t>(shown.day)};
         break;
+    }
     }
 }
 

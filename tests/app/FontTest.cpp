@@ -187,3 +187,15 @@ TEST(FontPass, StopEndsItWhereItIs) {
 }
 
 } // namespace
+
+// Families as people know them: once each, without the foundry tags Qt adds where several
+// foundries make one ("C059 [UKWN]"); on this machine too.
+TEST(InstalledFonts, EachFamilyOnceWithoutFoundryTags) {
+    EXPECT_EQ(
+        platform::withoutFoundries({"C059 [UKWN]", "C059 [URW]", "Arial", "Mono [x] Sans", "Arial", "C059"}),
+        (QStringList{"C059", "Arial", "Mono [x] Sans"}));
+    QStringList installed = platform::installedFonts().families();
+    EXPECT_EQ(installed.removeDuplicates(), 0);
+    for (const QString& family : installed)
+        EXPECT_FALSE(family.endsWith(u']')) << family.toStdString();
+}

@@ -1,90 +1,15 @@
 // The main window offscreen, with a fixed today and a fixed 1280 x 800 screen: start-up, the
 // commands of the icon strip and the menu, the toggles, layout keeping, mouse, keys and focus.
 
-#include "app/frmMain.h"
-#include "app/PictureBox.h"
-#include "app/frmInfo.h"
-#include "core/Twips.h"
 #include "report/DayReport.h"
-#include "tests/fakes/FixedClock.h"
-#include "tests/fakes/FixedFonts.h"
-#include "tests/fakes/FixedScreen.h"
-#include "tests/promo/GG1TestRig.h"
-#include "view/Navigation.h"
+#include "tests/app/MainWindowRig.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
-#include <memory>
 #include <qpa/qwindowsysteminterface.h>
-
-namespace {
-
-const QRect kScreenTwips(0, 0, 1280 * 15, 800 * 15);
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    fakes::FixedClock clock{{2012, 9, 12}};
-    fakes::FixedScreen screen{{kScreenTwips, QRect(0, 0, 1280 * 15, 760 * 15)}};
-    fakes::FixedFonts fonts{{QStringLiteral("Arial Black"), QStringLiteral("宋体"), QStringLiteral("Arial"),
-                             QStringLiteral("MS Sans Serif"), QStringLiteral("@SimSun"),
-                             QStringLiteral("SimHei")}};
-    GG1TestRig promotion;
-    QStringList startupFailures;
-    std::unique_ptr<frmMain> window;
-
-    frmMain::Services services() {
-        return {clock,
-                screen,
-                fonts,
-                [] { return report::loadTextResources(); },
-                [this] { return &promotion.open(); },
-                [this](const QString& message) { startupFailures << message; }};
-    }
-    void SetUp() override {
-        window = std::make_unique<frmMain>(services());
-        ASSERT_TRUE(window->Form_Load());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override {
-        window->reportWindow()->unload();
-        window.reset();
-    }
-
-    template <typename T> T* child(const char* name) const {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QAction* action(const char* name) const { return child<QAction>(name); }
-    app::PictureBox* picMain() const { return child<app::PictureBox>("picMain"); }
-    QString title() const { return child<QLabel>("Label1")->text(); }
-    view::DisplayState state() const { return window->displayState(); }
-    void setState(std::int16_t year, std::int16_t month, std::int16_t day) {
-        // Walk there with the commands themselves.
-        window->Image2_Click(4);
-        while (state().CurYear > year)
-            window->Image2_Click(0);
-        while (state().CurYear < year)
-            window->Image2_Click(3);
-        while (state().CurMonth > month)
-            window->Image2_Click(1);
-        while (state().CurMonth < month)
-            window->Image2_Click(2);
-        for (int i = 1; i < day; ++i)
-            window->picMain_KeyDown(view::RightArrow);
-        ASSERT_EQ(state(), (view::DisplayState{year, month, day}));
-    }
-};
-
-} // namespace
 
 TEST_F(MainWindowTest, StartsOnTodayWithTitleMenusAndReportWindow) {
     EXPECT_EQ(state(), (view::DisplayState{2012, 9, 12}));
@@ -195,13 +120,13 @@ TEST_F(MainWindowTest, ReportToggleAndItsMenuCheck) {
     command2->click();
     EXPECT_FALSE(info->isVisible());
     EXPECT_EQ(command2->text(), QStringLiteral("→"));
-    EXPECT_TRUE(menu->isChecked()); // the button alone leaves the check mark
+    EXPECT_FALSE(menu->isChecked()); // the check mark says what the report window does
     EXPECT_NEAR(window->frameGeometry().left(), left + infoWidth / 2, 1);
     EXPECT_TRUE(picMain()->hasFocus());
 
     menu->trigger();
     EXPECT_TRUE(info->isVisible());
-    EXPECT_FALSE(menu->isChecked());
+    EXPECT_TRUE(menu->isChecked());
     EXPECT_EQ(command2->text(), QStringLiteral("←"));
     EXPECT_NEAR(window->frameGeometry().left(), left, 1);
 
@@ -318,7 +243,9 @@ TEST(MainWindowStartup, NoPromotionBeforeItsDate) {
     fakes::FixedScreen screen({kScreenTwips, kScreenTwips});
     GG1TestRig promotion;
     fakes::FixedFonts fonts({});
-    frmMain window({clock, screen, fonts, [] { return report::loadTextResources(); },
+    fakes::MemoryChoiceStore choices;
+    fakes::ManualDayChange dayChange;
+    frmMain window({clock, screen, fonts, choices, dayChange, [] { return report::loadTextResources(); },
                     [&] { return &promotion.open(); }, [](const QString&) {}});
     ASSERT_TRUE(window.Form_Load());
     EXPECT_FALSE(window.findChild<QTimer*>(QStringLiteral("Timer3"))->isActive());
@@ -330,7 +257,9 @@ TEST(MainWindowStartup, AMissingTextResourceStopsStartUpAndSaysWhich) {
     fakes::FixedScreen screen({kScreenTwips, kScreenTwips});
     QStringList told;
     fakes::FixedFonts fonts({});
-    frmMain window({clock, screen, fonts,
+    fakes::MemoryChoiceStore choices;
+    fakes::ManualDayChange dayChange;
+    frmMain window({clock, screen, fonts, choices, dayChange,
                     [] {
                         report::TextResourceLoad load;
                         load.failure = QStringLiteral("文字资源 104 缺失");
@@ -418,7 +347,9 @@ TEST(MainWindowStartup, AFaceThatIsNotListedIsNotSelected) {
     fakes::FixedClock clock({2020, 1, 1});
     fakes::FixedScreen screen({kScreenTwips, kScreenTwips});
     fakes::FixedFonts fonts({QStringLiteral("Arial"), QStringLiteral("@宋体")});
-    frmMain window({clock, screen, fonts, [] { return report::loadTextResources(); },
+    fakes::MemoryChoiceStore choices;
+    fakes::ManualDayChange dayChange;
+    frmMain window({clock, screen, fonts, choices, dayChange, [] { return report::loadTextResources(); },
                     [] { return static_cast<promo::GG1*>(nullptr); }, [](const QString&) {}});
     ASSERT_TRUE(window.Form_Load());
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.fontsReady(); }, 5000));

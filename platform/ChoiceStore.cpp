@@ -1,0 +1,86 @@
+#include "platform/ChoiceStore.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+
+constexpr qint64 kMaxFileBytes = 64 * 1024;
+constexpr qsizetype kMaxFamilyLength = 200; // longer than any real family name
+
+const QString kFontKey = QStringLiteral("grid/font");
+const QString kEnlargedKey = QStringLiteral("window/enlarged");
+const QString kReportKey = QStringLiteral("window/report");
+
+std::optional<bool> readBool(const QSettings& settings, const QString& key) {
+    const QString text = settings.value(key).toString();
+    if (text == QLatin1String("true"))
+        return true;
+    if (text == QLatin1String("false"))
+        return false;
+    return std::nullopt;
+}
+
+// A file the store can read: a regular file of a sane size that parses.
+bool isReadable(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() > kMaxFileBytes)
+        return false;
+    return QSettings(path, QSettings::IniFormat).status() == QSettings::NoError;
+}
+
+bool isPlausibleFamily(const QString& family) {
+    if (family.isEmpty() || family.size() > kMaxFamilyLength)
+        return false;
+    for (const QChar c : family) {
+        if (c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+SettingsFileChoiceStore::SettingsFileChoiceStore(QString path) : path_(std::move(path)) {}
+
+QString SettingsFileChoiceStore::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/kesparo/kesparo.conf");
+}
+
+RememberedChoices SettingsFileChoiceStore::load() const {
+    RememberedChoices choices;
+    if (!isReadable(path_))
+        return choices;
+    const QSettings settings(path_, QSettings::IniFormat);
+    if (const QString family = settings.value(kFontKey).toString(); isPlausibleFamily(family))
+        choices.fontFamily = family;
+    choices.enlarged = readBool(settings, kEnlargedKey).value_or(choices.enlarged);
+    choices.reportShown = readBool(settings, kReportKey).value_or(choices.reportShown);
+    return choices;
+}
+
+void SettingsFileChoiceStore::save(const RememberedChoices& choices) {
+    QSettings settings(path_, QSettings::IniFormat);
+    if (choices.fontFamily)
+        settings.setValue(kFontKey, *choices.fontFamily);
+    else
+        settings.remove(kFontKey);
+    settings.setValue(kEnlargedKey, choices.enlarged);
+    settings.setValue(kReportKey, choices.reportShown);
+    // Written whole, over a damaged file too (Qt replaces the file in one rename); a failure loses
+    // only these choices.
+    settings.sync();
+    if (settings.status() == QSettings::AccessError)
+        qWarning("kesparo: cannot save the choices to %s", qPrintable(path_));
+}
+
+ChoiceStore& userChoiceStore() {
+    static SettingsFileChoiceStore store(SettingsFileChoiceStore::defaultPath());
+    return store;
+}
+
+} // namespace platform

@@ -1,0 +1,84 @@
+#pragma once
+// The main window offscreen on fakes: today 2012-09-12, a 1280 x 800 screen with a 40-pixel taskbar,
+// six installed fonts, remembered choices in memory and a day change the test announces itself.
+// Tests that need another start set the fakes up and call start() themselves.
+
+#include "app/PictureBox.h"
+#include "app/frmInfo.h"
+#include "app/frmMain.h"
+#include "tests/fakes/FixedClock.h"
+#include "tests/fakes/FixedFonts.h"
+#include "tests/fakes/FixedScreen.h"
+#include "tests/fakes/ManualDayChange.h"
+#include "tests/fakes/MemoryChoiceStore.h"
+#include "tests/promo/GG1TestRig.h"
+#include "view/Navigation.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+inline const QRect kScreenTwips(0, 0, 1280 * 15, 800 * 15);
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    fakes::FixedClock clock{{2012, 9, 12}};
+    fakes::FixedScreen screen{{kScreenTwips, QRect(0, 0, 1280 * 15, 760 * 15)}};
+    fakes::FixedFonts fonts{{QStringLiteral("Arial Black"), QStringLiteral("宋体"), QStringLiteral("Arial"),
+                             QStringLiteral("MS Sans Serif"), QStringLiteral("@SimSun"),
+                             QStringLiteral("SimHei")}};
+    fakes::MemoryChoiceStore choices;
+    fakes::ManualDayChange dayChange;
+    GG1TestRig promotion;
+    QStringList startupFailures;
+    std::unique_ptr<frmMain> window;
+
+    frmMain::Services services() {
+        return {clock,
+                screen,
+                fonts,
+                choices,
+                dayChange,
+                [] { return report::loadTextResources(); },
+                [this] { return &promotion.open(); },
+                [this](const QString& message) { startupFailures << message; }};
+    }
+    void SetUp() override { start(); }
+    void start() {
+        window = std::make_unique<frmMain>(services());
+        ASSERT_TRUE(window->Form_Load());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override {
+        if (window && window->reportWindow())
+            window->reportWindow()->unload();
+        window.reset();
+    }
+
+    template <typename T> T* child(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction* action(const char* name) const { return child<QAction>(name); }
+    app::PictureBox* picMain() const { return child<app::PictureBox>("picMain"); }
+    QString title() const { return child<QLabel>("Label1")->text(); }
+    view::DisplayState state() const { return window->displayState(); }
+    void setState(std::int16_t year, std::int16_t month, std::int16_t day) {
+        // Walk there with the commands themselves.
+        window->Image2_Click(4);
+        while (state().CurYear > year)
+            window->Image2_Click(0);
+        while (state().CurYear < year)
+            window->Image2_Click(3);
+        while (state().CurMonth > month)
+            window->Image2_Click(1);
+        while (state().CurMonth < month)
+            window->Image2_Click(2);
+        for (int i = 1; i < day; ++i)
+            window->picMain_KeyDown(view::RightArrow);
+        ASSERT_EQ(state(), (view::DisplayState{year, month, day}));
+    }
+};

@@ -1,0 +1,27 @@
+#include "view/DayDescription.h"
+
+#include "engine/clsDate.h"
+#include "platform/LocaleNames.h"
+
+#include <QStringList>
+
+namespace view {
+
+QString describeDay(int year, int month, int day) {
+    clsDate calendar;
+    calendar.sInitDate(year, month, day);
+    QStringList words = {
+        QStringLiteral("%1年%2月%3日").arg(year).arg(month).arg(day),
+        calendar.sWeekDayStr(),
+        QStringLiteral("农历") + (calendar.IsLeap() ? QStringLiteral("闰") : QString()) +
+            platform::chineseMonthName(calendar.lMonth()) + calendar.CDayStr(calendar.lDay()),
+    };
+    for (const QString& extra :
+         {calendar.lSolarTerm(), calendar.sHoliday(), calendar.lHoliday(), calendar.wHoliday()}) {
+        if (!extra.isEmpty())
+            words << extra;
+    }
+    return words.join(u' ');
+}
+
+} // namespace view

@@ -1,0 +1,12 @@
+#pragma once
+// One day of the grid in words, for its tooltip and for assistive technology: the solar date
+// and weekday, the lunar date, then the solar term and festivals the day has, e.g.
+// "2026年12月7日 星期一 农历十月廿九 大雪".
+
+#include <QString>
+
+namespace view {
+
+QString describeDay(int year, int month, int day);
+
+} // namespace view
