@@ -1,5 +1,6 @@
 #include "app/Icons.h"
 
+#include <QDirIterator>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -34,27 +35,13 @@ void chevron(QPainter& painter, qreal x, int direction) {
 } // namespace
 
 QIcon programIcon() {
-    return drawnIcon(48, [](QPainter& p) {
-        // A tear-off calendar leaf: red header with two rings, white page, the character 历.
-        p.setPen(QPen(QColor(120, 120, 120), 1.5));
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(4, 6, 40, 38), 5, 5);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(214, 40, 40));
-        QPainterPath header;
-        header.addRoundedRect(QRectF(4, 6, 40, 12), 5, 5);
-        header.addRect(QRectF(4, 12, 40, 6));
-        p.drawPath(header.simplified());
-        p.setBrush(QColor(90, 90, 90));
-        p.drawRoundedRect(QRectF(13, 2, 4, 9), 2, 2);
-        p.drawRoundedRect(QRectF(31, 2, 4, 9), 2, 2);
-        QFont font(QStringLiteral("宋体"));
-        font.setPixelSize(22);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(QColor(214, 40, 40));
-        p.drawText(QRectF(4, 18, 40, 26), Qt::AlignCenter, QStringLiteral("历"));
-    });
+    // Every size drawn for the desktop (the small ones pixel by pixel), so that Qt scales none of
+    // them when an exact size exists; each file tells its own size.
+    QIcon icon;
+    QDirIterator pictures(QStringLiteral(":/icons"), {QStringLiteral("kesparo-*.png")}, QDir::Files);
+    while (pictures.hasNext())
+        icon.addFile(pictures.next());
+    return icon;
 }
 
 QIcon navigationIcon(int index) {

@@ -1,6 +1,6 @@
 #pragma once
-// The program's icons, drawn in code: the 48 × 48 program icon (a calendar leaf) and the five
-// 16 × 16 navigation icons of the icon strip.
+// The program's icons: the program icon (a calendar leaf), the same pictures that the desktop menu
+// shows, and the five 16 × 16 navigation icons of the icon strip, drawn in code.
 
 #include <QIcon>
 
