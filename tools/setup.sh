@@ -11,6 +11,7 @@ packages=(
   fonts-arphic-uming
   xvfb xauth imagemagick faketime
   openbox xdotool wmctrl x11-utils dbus-daemon at-spi2-core python3-pyatspi
+  desktop-file-utils appstream groff-base file dpkg-dev lintian
 )
 
 missing=()
