@@ -12,6 +12,7 @@ packages=(
   xvfb xauth imagemagick faketime
   openbox xdotool wmctrl x11-utils dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream groff-base file dpkg-dev lintian
+  python3-icalendar
 )
 
 missing=()
