@@ -17,7 +17,7 @@ const core::DayNumber kLast = core::dayNumber(2049, 12, 31);
 const QDateTime kStamp = QDateTime::fromSecsSinceEpoch(1780000000, QTimeZone::utc());
 
 void BM_ICalendarExport_1901_2049(benchmark::State& state) {
-    const report::OfficialDays& official = report::carriedOfficialDays();
+    const engine::OfficialDays& official = report::carriedOfficialDays();
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray text =
@@ -30,7 +30,7 @@ void BM_ICalendarExport_1901_2049(benchmark::State& state) {
 BENCHMARK(BM_ICalendarExport_1901_2049)->Unit(benchmark::kMillisecond);
 
 void BM_CalendarEvents_1901_2049(benchmark::State& state) {
-    const report::OfficialDays& official = report::carriedOfficialDays();
+    const engine::OfficialDays& official = report::carriedOfficialDays();
     std::size_t count = 0;
     for (auto _ : state) {
         const auto events = report::calendarEvents(kFirst, kLast, report::kAllCalendarEventKinds, official);

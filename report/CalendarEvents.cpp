@@ -23,7 +23,7 @@ const CalendarEventKindInfo& calendarEventKindInfo(CalendarEventKind kind) {
 }
 
 std::vector<CalendarEvent> calendarEvents(core::DayNumber first, core::DayNumber last,
-                                          CalendarEventKinds kinds, const OfficialDays& official) {
+                                          CalendarEventKinds kinds, const engine::OfficialDays& official) {
     first = std::max(first, engine::kFirstDay);
     last = std::min(last, engine::kLastDay);
     std::vector<CalendarEvent> events;
@@ -39,8 +39,8 @@ std::vector<CalendarEvent> calendarEvents(core::DayNumber first, core::DayNumber
             addEach(events, day, CalendarEventKind::LunarFestival, date.lHoliday());
         if (kinds.testFlag(CalendarEventKind::WeekdayFestival))
             addEach(events, day, CalendarEventKind::WeekdayFestival, date.wHoliday());
-        if (const OfficialDay* entry = official.find(day)) {
-            const CalendarEventKind kind = entry->kind == OfficialDayKind::DayOff
+        if (const engine::OfficialDay* entry = official.find(day)) {
+            const CalendarEventKind kind = entry->kind == engine::OfficialDayKind::DayOff
                                                ? CalendarEventKind::OfficialDayOff
                                                : CalendarEventKind::OfficialWorkingDay;
             if (kinds.testFlag(kind))

@@ -7,7 +7,7 @@
 // share a date, and a calendar program lists, searches and hides them one by one.
 
 #include "core/DayNumber.h"
-#include "report/OfficialDays.h"
+#include "engine/OfficialDays.h"
 
 #include <QFlags>
 #include <QString>
@@ -64,6 +64,6 @@ struct CalendarEvent {
 // the order of kCalendarEventKinds. Days outside the calendar's range (engine/CalendarRange.h)
 // have no events.
 std::vector<CalendarEvent> calendarEvents(core::DayNumber first, core::DayNumber last,
-                                          CalendarEventKinds kinds, const OfficialDays& official);
+                                          CalendarEventKinds kinds, const engine::OfficialDays& official);
 
 } // namespace report

@@ -76,7 +76,7 @@ QByteArray iCalendarText(const std::vector<CalendarEvent>& events, const QDateTi
 }
 
 QByteArray iCalendarText(core::DayNumber first, core::DayNumber last, CalendarEventKinds kinds,
-                         const OfficialDays& official, const QDateTime& stamp) {
+                         const engine::OfficialDays& official, const QDateTime& stamp) {
     return iCalendarText(calendarEvents(first, last, kinds, official), stamp);
 }
 

@@ -21,6 +21,6 @@ QByteArray iCalendarText(const std::vector<CalendarEvent>& events, const QDateTi
 
 // The calendar text of the events calendarEvents() finds for these days and kinds.
 QByteArray iCalendarText(core::DayNumber first, core::DayNumber last, CalendarEventKinds kinds,
-                         const OfficialDays& official, const QDateTime& stamp);
+                         const engine::OfficialDays& official, const QDateTime& stamp);
 
 } // namespace report

@@ -81,8 +81,9 @@ OfficialDaysParse parseOfficialDays(QByteArrayView text, const QString& fileName
                  QStringLiteral("the day of line %1 again; this line replaces it").arg(earlier->second));
             earlier->second = lineNumber;
         }
-        const OfficialDayKind kind =
-            match.capturedView(4) == u"休" ? OfficialDayKind::DayOff : OfficialDayKind::WorkingDay;
+        const engine::OfficialDayKind kind = match.capturedView(4) == u"休"
+                                                 ? engine::OfficialDayKind::DayOff
+                                                 : engine::OfficialDayKind::WorkingDay;
         parse.days.set(day, {kind, match.captured(5)});
     }
     return parse;

@@ -7,7 +7,7 @@
 // parse is left out with one warning naming the file and its line, and the others still count.
 // A day given twice takes its later line, with a warning.
 
-#include "report/OfficialDays.h"
+#include "engine/OfficialDays.h"
 
 #include <QByteArrayView>
 #include <QStringList>
@@ -18,7 +18,7 @@ namespace report {
 inline constexpr int kMaxOfficialDayNameLength = 40;
 
 struct OfficialDaysParse {
-    OfficialDays days;
+    engine::OfficialDays days;
     QStringList warnings; // "FILE:LINE: what is wrong", one for each line left out or repeated
 };
 

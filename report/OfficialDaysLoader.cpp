@@ -22,7 +22,7 @@ const OfficialDaysParse& carriedParse() {
 
 } // namespace
 
-const OfficialDays& carriedOfficialDays() {
+const engine::OfficialDays& carriedOfficialDays() {
     return carriedParse().days;
 }
 

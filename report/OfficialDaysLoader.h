@@ -4,7 +4,7 @@
 // added, or a day corrected, before a new release. Nothing here stops start-up: a user file that
 // is missing is no matter, and one that cannot be read or has bad lines only gives warnings.
 
-#include "report/OfficialDays.h"
+#include "engine/OfficialDays.h"
 
 #include <QStringList>
 
@@ -17,12 +17,12 @@ inline constexpr char kOfficialDaysResource[] = ":/data/official-days.tsv";
 inline constexpr qint64 kMaxUserHolidayFileBytes = 1024 * 1024;
 
 struct OfficialDaysLoad {
-    OfficialDays days;
+    engine::OfficialDays days;
     QStringList warnings; // for stderr, one line each: "FILE:LINE: ..." or "FILE: not read: ..."
 };
 
 // The carried table alone, parsed once per process.
-const OfficialDays& carriedOfficialDays();
+const engine::OfficialDays& carriedOfficialDays();
 
 // The carried table with the user's file at `userFile` laid over it.
 OfficialDaysLoad loadOfficialDays(const QString& userFile);

@@ -63,8 +63,8 @@ TEST(Folding, KeepsEveryLineWithin75OctetsAndEveryCharacterWhole) {
 TEST(CalendarEvents, OneEventForEachFestivalOfTheKindsChosen) {
     using report::CalendarEventKind;
     const core::DayNumber day = core::dayNumber(2020, 3, 12);
-    report::OfficialDays official;
-    official.set(day, {report::OfficialDayKind::WorkingDay, QStringLiteral("测试")});
+    engine::OfficialDays official;
+    official.set(day, {engine::OfficialDayKind::WorkingDay, QStringLiteral("测试")});
     const auto events = [&](core::DayNumber first, core::DayNumber last, report::CalendarEventKinds kinds) {
         return report::calendarEvents(first, last, kinds, official);
     };
@@ -86,9 +86,9 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 // The whole of 2020 in every kind, with the carried official days and a user's day whose long
 // name holds a comma, a semicolon and a backslash, exported twice at different moments.
 TEST(ICalendarExport, ARealParserReadsEveryEventOfAYearBack) {
-    report::OfficialDays official = report::carriedOfficialDays();
+    engine::OfficialDays official = report::carriedOfficialDays();
     official.set(core::dayNumber(2020, 12, 31),
-                 {report::OfficialDayKind::DayOff,
+                 {engine::OfficialDayKind::DayOff,
                   QStringLiteral("第2个测试用的很长的节日名称,含逗号;分号\\反斜杠与更多的汉字")});
     const core::DayNumber first = core::dayNumber(2020, 1, 1), last = core::dayNumber(2020, 12, 31);
     const QDateTime morning(QDate(2026, 5, 1), QTime(8, 30), QTimeZone(8 * 3600));

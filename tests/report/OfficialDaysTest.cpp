@@ -13,15 +13,15 @@
 
 namespace {
 
-using report::OfficialDay;
-using report::OfficialDayKind;
+using engine::OfficialDay;
+using engine::OfficialDayKind;
 
 QString isoDate(core::DayNumber day) {
     const core::CivilDate date = core::civilDate(day);
     return QString::asprintf("%04d-%02d-%02d", date.year, date.month, date.day);
 }
 
-QStringList listed(const report::OfficialDays& days) {
+QStringList listed(const engine::OfficialDays& days) {
     QStringList lines;
     for (const auto& [day, official] : days)
         lines.append(isoDate(day) + u' ' + official.label());
@@ -75,7 +75,7 @@ TEST(OfficialDaysFormat, ReadsGoodLinesAndWarnsOncePerBadLine) {
 TEST(CarriedOfficialDays, AgreeDayByDayWithTheOutsideSource) {
     QFile file(QStringLiteral(KESPARO_TEST_DATA_DIR "/official-days-oracle.tsv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    std::map<core::DayNumber, OfficialDay> expected;
+    std::map<core::DayNumber, engine::OfficialDay> expected;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList fields = line.split(u'\t');
         if (line.startsWith(u'#') || fields[0] == u"day")
@@ -83,16 +83,17 @@ TEST(CarriedOfficialDays, AgreeDayByDayWithTheOutsideSource) {
         ASSERT_EQ(fields.size(), 4) << line.toStdString();
         const QDate date = QDate::fromString(fields[0], Qt::ISODate);
         expected[core::dayNumber(date.year(), date.month(), date.day())] = {
-            fields[1] == u"1" ? OfficialDayKind::WorkingDay : OfficialDayKind::DayOff, fields[2]};
+            fields[1] == u"1" ? engine::OfficialDayKind::WorkingDay : engine::OfficialDayKind::DayOff,
+            fields[2]};
     }
     ASSERT_GT(expected.size(), 800u);
 
     EXPECT_TRUE(report::loadOfficialDays(QStringLiteral("/nonexistent/holidays.tsv")).warnings.isEmpty());
-    const report::OfficialDays& carried = report::carriedOfficialDays();
+    const engine::OfficialDays& carried = report::carriedOfficialDays();
     EXPECT_EQ(carried.size(), expected.size());
     for (core::DayNumber day = core::dayNumber(2001, 12, 1); day <= core::dayNumber(2026, 12, 31); ++day) {
         const auto wanted = expected.find(day);
-        const OfficialDay* found = carried.find(day);
+        const engine::OfficialDay* found = carried.find(day);
         if (wanted == expected.end())
             EXPECT_EQ(found, nullptr) << isoDate(day).toStdString();
         else
@@ -154,7 +155,7 @@ TEST(UserOfficialDays, AreLaidOverTheCarriedDaysOrLeftOutWithAWarning) {
         EXPECT_TRUE(!c.warning || load.warnings[0].startsWith(path + c.warning))
             << load.warnings[0].toStdString();
         const auto label = [&](int y, int m, int d) {
-            const OfficialDay* found = load.days.find(core::dayNumber(y, m, d));
+            const engine::OfficialDay* found = load.days.find(core::dayNumber(y, m, d));
             return found ? found->label() : QString();
         };
         EXPECT_EQ(label(2027, 1, 1), c.userDaysApply ? "休 元旦" : "");

@@ -1,6 +1,6 @@
-#include "report/OfficialDays.h"
+#include "engine/OfficialDays.h"
 
-namespace report {
+namespace engine {
 
 QString OfficialDay::mark() const {
     return kind == OfficialDayKind::DayOff ? QStringLiteral("休") : QStringLiteral("班");
@@ -24,4 +24,4 @@ void OfficialDays::overrideWith(const OfficialDays& other) {
         days_.insert_or_assign(day, official);
 }
 
-} // namespace report
+} // namespace engine

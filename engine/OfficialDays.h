@@ -7,7 +7,7 @@
 #include <QString>
 #include <map>
 
-namespace report {
+namespace engine {
 
 enum class OfficialDayKind {
     DayOff,     // 休: a day off, the holiday itself or a weekday given in exchange
@@ -45,4 +45,4 @@ private:
     std::map<core::DayNumber, OfficialDay> days_;
 };
 
-} // namespace report
+} // namespace engine
