@@ -2,7 +2,6 @@
 
 #include "app/PictureBox.h"
 #include "engine/WeekdayName.h"
-#include "view/DayDescription.h"
 
 namespace app {
 
@@ -34,8 +33,7 @@ public:
         const int d = day();
         if (t != QAccessible::Name || d == 0)
             return {};
-        const view::DisplayState& shown = table_->grid()->shownState();
-        return view::describeDay(shown.CurYear, shown.CurMonth, d);
+        return table_->grid()->describeDay(d);
     }
 
     QRect rect() const override {

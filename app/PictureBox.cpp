@@ -62,14 +62,18 @@ QRect PictureBox::cellRect(int day) const {
             QSize(view::roundHalfEven(geometry_.CellWidth), view::roundHalfEven(geometry_.CellHeight))};
 }
 
+QString PictureBox::describeDay(int day) const {
+    static const engine::OfficialDays none;
+    return view::describeDay(state_.CurYear, state_.CurMonth, day, official_ ? *official_ : none);
+}
+
 bool PictureBox::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const QPointF at = static_cast<QHelpEvent*>(event)->pos();
         const std::optional<int> day =
             geometry_.dayAt(static_cast<float>(at.x()), static_cast<float>(at.y()));
         if (day)
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                               view::describeDay(state_.CurYear, state_.CurMonth, *day), this,
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), describeDay(*day), this,
                                cellRect(*day));
         else
             QToolTip::hideText();

@@ -4,6 +4,7 @@
 // on. It knows which month it shows, so that it can name each day cell in a tooltip and to
 // assistive technology (the grid is a table of day cells, see MonthGridAccessible.h).
 
+#include "engine/OfficialDays.h"
 #include "view/DisplayState.h"
 #include "view/ImageSurface.h"
 #include "view/MonthGeometry.h"
@@ -29,6 +30,10 @@ public:
     const view::MonthGeometry& shownGeometry() const { return geometry_; }
     // The rectangle of day `day`'s cell, in this widget's pixels.
     QRect cellRect(int day) const;
+    // Day `day` of the shown month in words, as its tooltip and assistive technology say it.
+    QString describeDay(int day) const;
+    // The official days the descriptions name; the table must outlive the widget.
+    void setOfficialDays(const engine::OfficialDays* official) { official_ = official; }
 
 signals:
     // A press of any mouse button, at (x, y) in pixels.
@@ -50,6 +55,7 @@ private:
     view::ImageSurface surface_;
     view::DisplayState state_;
     view::MonthGeometry geometry_;
+    const engine::OfficialDays* official_ = nullptr;
     int wheelRemainder_ = 0; // eighths of a degree not yet a whole notch (touchpads send small steps)
 };
 

@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/ExportDialog.h"
 #include "app/FontPass.h"
 #include "app/Icons.h"
 #include "app/MonthGridAccessible.h"
@@ -7,9 +8,11 @@
 #include "app/frmInfo.h"
 #include "core/Twips.h"
 #include "platform/SongFont.h"
+#include "platform/desktop/WholeFile.h"
 #include "promo/GG1.h"
 #include "promo/PromotionGate.h"
 #include "report/DayReport.h"
+#include "report/ICalendarWriter.h"
 #include "view/MonthPainter.h"
 #include "view/Navigation.h"
 #include "view/WindowLayout.h"
@@ -19,6 +22,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -168,6 +172,9 @@ void frmMain::buildMenus() {
         entry("mnuCalendarNextMonth", QStringLiteral("下个月(&E)"), &frmMain::mnuCalendarNextMonth_Click);
     mnuCalendarNextYear =
         entry("mnuCalendarNextYear", QStringLiteral("下一年(&N)"), &frmMain::mnuCalendarNextYear_Click);
+    calendar->addSeparator();
+    mnuCalendarExport =
+        entry("mnuCalendarExport", QStringLiteral("导出 iCalendar(&I)…"), &frmMain::mnuCalendarExport_Click);
 
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("查看(&V)"));
     viewMenu->setObjectName(QStringLiteral("mnuView"));
@@ -186,10 +193,16 @@ bool frmMain::Form_Load() {
     report::TextResourceLoad load = services_.loadTexts();
     if (!load.ok()) {
         Timer3->stop();
-        services_.reportStartupFailure(load.failure);
+        services_.tellUser(load.failure);
         return false;
     }
     texts_ = std::move(load.texts);
+
+    report::OfficialDaysLoad official = services_.loadOfficialDays();
+    for (const QString& warning : std::as_const(official.warnings))
+        qWarning("kesparo: %s", qPrintable(warning));
+    official_ = std::move(official.days);
+    picMain->setOfficialDays(&official_);
 
     const platform::RememberedChoices choices = services_.choices.load();
     InfoHidden = !choices.reportShown;
@@ -280,6 +293,30 @@ void frmMain::saveChoices() {
         {family == platform::kSongFace ? std::nullopt : std::optional(family), Enlarged, !InfoHidden});
 }
 
+void frmMain::mnuCalendarExport_Click() {
+    app::ExportDialog dialog(state_.CurYear, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString years = dialog.fromYear() == dialog.toYear()
+                              ? QString::number(dialog.fromYear())
+                              : QStringLiteral("%1-%2").arg(dialog.fromYear()).arg(dialog.toYear());
+    const QString path = services_.chooseSaveFile(QStringLiteral("kesparo-%1.ics").arg(years));
+    if (!path.isEmpty())
+        exportICalendar(path, dialog.fromYear(), dialog.toYear(), dialog.kinds());
+    picMain->setFocus();
+}
+
+bool frmMain::exportICalendar(const QString& path, int fromYear, int toYear,
+                              report::CalendarEventKinds kinds) {
+    const QByteArray text =
+        report::iCalendarText(core::dayNumber(fromYear, 1, 1), core::dayNumber(toYear, 12, 31), kinds,
+                              official_, QDateTime::currentDateTimeUtc());
+    if (platform::writeWholeFile(path, text))
+        return true;
+    services_.tellUser(QStringLiteral("无法保存文件 %1。").arg(QDir::toNativeSeparators(path)));
+    return false;
+}
+
 promo::GG1* frmMain::promotionWindow() const {
     return GG1_;
 }
@@ -297,7 +334,7 @@ void frmMain::Timer3_Timer() {
 
 void frmMain::ReDrawCalendar() {
     picMain->fitSurface();
-    const view::MonthPicture picture = view::drawMonth(picMain->surface(), state_, clock_);
+    const view::MonthPicture picture = view::drawMonth(picMain->surface(), state_, clock_, official_);
     grid_ = picture.geometry;
     picMain->setShownMonth(state_, grid_);
     Label1->setText(picture.title);

@@ -3,11 +3,14 @@
 // the months, the enlarge and report toggles, and the docked report window. It turns window
 // events into changes of the display state and redraws; the drawing and the rules live in view/.
 
+#include "engine/OfficialDays.h"
 #include "platform/ChoiceStore.h"
 #include "platform/Clock.h"
 #include "platform/DayChange.h"
 #include "platform/InstalledFonts.h"
 #include "platform/Screen.h"
+#include "report/CalendarEvents.h"
+#include "report/OfficialDaysLoader.h"
 #include "report/TextResourceLoader.h"
 #include "view/DisplayState.h"
 #include "view/MonthGeometry.h"
@@ -48,10 +51,14 @@ public:
         platform::DayChange& dayChange;
         // Reads the six text resources.
         std::function<report::TextResourceLoad()> loadTexts;
+        // Reads the official days off and working days (the carried table and the user's file).
+        std::function<report::OfficialDaysLoad()> loadOfficialDays;
+        // Asks where to save a file, suggesting the name given; empty when the user cancels.
+        std::function<QString(const QString& suggestedName)> chooseSaveFile;
         // Creates the promotion window (not yet shown).
         std::function<promo::GG1*()> createPromotionWindow;
-        // Tells the user why the program cannot start.
-        std::function<void(const QString& message)> reportStartupFailure;
+        // Tells the user what went wrong (why the program cannot start, a file not saved).
+        std::function<void(const QString& message)> tellUser;
     };
 
     explicit frmMain(Services services);
@@ -91,6 +98,11 @@ public:
     void picMain_Wheel(int notches);
     // The font list's selection changed, by the user or by the program: draw in that face.
     void Combo1_Click();
+    // 导出 iCalendar…: asks for the years and kinds, then where to save, and saves.
+    void mnuCalendarExport_Click();
+    // Saves the events of the years from..to of the chosen kinds as an iCalendar file at `path`,
+    // written whole; a failure is told to the user. Returns whether the file was written.
+    bool exportICalendar(const QString& path, int fromYear, int toYear, report::CalendarEventKinds kinds);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -127,6 +139,7 @@ private:
     const platform::Clock& clock_;
     const platform::Screen& screen_;
     report::TextResources texts_;
+    engine::OfficialDays official_;
     view::DisplayState state_;
     view::MonthGeometry grid_;
 
@@ -156,6 +169,7 @@ private:
     QAction* mnuCalendarLastMonth = nullptr;
     QAction* mnuCalendarNextMonth = nullptr;
     QAction* mnuCalendarNextYear = nullptr;
+    QAction* mnuCalendarExport = nullptr;
     QAction* mnuViewShowInfo = nullptr;
     QTimer* Timer3 = nullptr;
     app::FontPass* fontPass_ = nullptr;

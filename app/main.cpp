@@ -6,9 +6,11 @@
 #include "platform/Screen.h"
 #include "platform/SongFont.h"
 #include "platform/desktop/ErrorMessage.h"
+#include "platform/desktop/SaveFileQuestion.h"
 #include "promo/GG1.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QNetworkAccessManager>
 #include <QTimer>
 
@@ -47,6 +49,12 @@ int main(int argc, char* argv[]) {
     frmMain window(
         {platform::systemClock(), platform::primaryScreen(), platform::installedFonts(),
          platform::userChoiceStore(), dayChange, [] { return report::loadTextResources(); },
+         [] { return report::loadOfficialDays(); },
+         [](const QString& suggestedName) {
+             return platform::askWhereToSave(QStringLiteral("导出 iCalendar"),
+                                             QDir::home().filePath(suggestedName),
+                                             QStringLiteral("iCalendar (*.ics)"));
+         },
          [&network] { return new promo::GG1(promo::GG1::Dependencies::forThisDesktop(network)); },
          [](const QString& message) { platform::showErrorMessage(QStringLiteral("Kesparo"), message); }});
     CloseAfterFirstPicture closeAfterFirstPicture(&window);

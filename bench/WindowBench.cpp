@@ -23,6 +23,8 @@ void BM_ReDrawCalendar(benchmark::State& state) {
     fakes::MemoryChoiceStore choices;
     fakes::ManualDayChange dayChange;
     frmMain window({clock, screen, fonts, choices, dayChange, [] { return report::loadTextResources(); },
+                    [] { return report::loadOfficialDays(QString()); },
+                    [](const QString&) { return QString(); },
                     [] { return static_cast<promo::GG1*>(nullptr); }, [](const QString&) {}});
     if (!window.Form_Load()) {
         state.SkipWithError("the text resources did not load");

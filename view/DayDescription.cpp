@@ -7,7 +7,7 @@
 
 namespace view {
 
-QString describeDay(int year, int month, int day) {
+QString describeDay(int year, int month, int day, const engine::OfficialDays& official) {
     clsDate calendar;
     calendar.sInitDate(year, month, day);
     QStringList words = {
@@ -21,6 +21,8 @@ QString describeDay(int year, int month, int day) {
         if (!extra.isEmpty())
             words << extra;
     }
+    if (const engine::OfficialDay* entry = official.find(calendar.SolarDate()))
+        words << entry->label();
     return words.join(u' ');
 }
 

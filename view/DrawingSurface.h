@@ -31,6 +31,9 @@ public:
     virtual void line(float x1, float y1, float x2, float y2) = 0;
     // A rectangle with these opposite corners, both included, filled with the drawing colour.
     virtual void filledBox(float x1, float y1, float x2, float y2) = 0;
+    // Draws `text` a size smaller than the current font, never bold, in the drawing colour, with
+    // its top-right corner at (right, top); the text position stays where it was.
+    virtual void printCornerMark(const QString& text, float right, float top) = 0;
 };
 
 } // namespace view

@@ -95,6 +95,18 @@ void ImageSurface::line(float x1, float y1, float x2, float y2) {
     p.drawLine(QPointF(std::round(x1), std::round(y1)), QPointF(std::round(x2), std::round(y2)));
 }
 
+void ImageSurface::printCornerMark(const QString& text, float right, float top) {
+    QFont small = font_;
+    small.setBold(false);
+    small.setPointSizeF(font_.pointSizeF() * 0.85);
+    const QFontMetricsF metrics(small);
+    QPainter& p = painter();
+    p.setFont(small);
+    p.setPen(drawing_);
+    p.drawText(QPointF(right - metrics.horizontalAdvance(text), top + metrics.ascent()), text);
+    p.setFont(font_);
+}
+
 void ImageSurface::filledBox(float x1, float y1, float x2, float y2) {
     const QPointF from(std::round(std::min(x1, x2)), std::round(std::min(y1, y2)));
     const QPointF to(std::round(std::max(x1, x2)) + 1, std::round(std::max(y1, y2)) + 1);

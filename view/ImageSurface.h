@@ -38,6 +38,7 @@ public:
     void printLine(const QString& text) override;
     void line(float x1, float y1, float x2, float y2) override;
     void filledBox(float x1, float y1, float x2, float y2) override;
+    void printCornerMark(const QString& text, float right, float top) override;
 
 private:
     QPainter& painter();

@@ -15,6 +15,9 @@ constexpr QRgb kSundayText = qRgb(255, 0, 0);
 constexpr QRgb kSaturdayText = qRgb(0, 128, 0);
 constexpr QRgb kTodayText = qRgb(0, 0, 255);
 constexpr QRgb kDayOffText = qRgb(255, 0, 0);
+constexpr QRgb kOfficialDayOffMark = qRgb(255, 0, 0);      // 休
+constexpr QRgb kOfficialWorkingDayMark = qRgb(48, 48, 48); // 班
+constexpr float kMarkInset = 2;                            // from the cell's top and right edges
 
 const QString kMeasureText = QStringLiteral("星期");
 
@@ -33,7 +36,7 @@ QRgb dayTextColor(const clsDate& calendar, int weekday, const DisplayState& stat
 }
 
 void drawDayCell(DrawingSurface& surface, const MonthGeometry& grid, const DisplayState& state,
-                 clsDate& calendar, int day) {
+                 clsDate& calendar, const engine::OfficialDays& official, int day) {
     const QPoint corner = grid.cellCorner(day);
     surface.setBold(day == state.CurDay);
     surface.setDrawingColor(kBackground);
@@ -49,6 +52,14 @@ void drawDayCell(DrawingSurface& surface, const MonthGeometry& grid, const Displ
             continue;
         surface.setTextX(corner.x() + 4);
         surface.printLine(extra);
+    }
+    // The official arrangement's mark stands in the top-right corner, clear of the day's lines,
+    // which start at the left.
+    if (const engine::OfficialDay* entry = official.find(calendar.SolarDate())) {
+        surface.setDrawingColor(entry->kind == engine::OfficialDayKind::DayOff ? kOfficialDayOffMark
+                                                                               : kOfficialWorkingDayMark);
+        surface.printCornerMark(entry->mark(), corner.x() + grid.CellWidth - kMarkInset,
+                                corner.y() + kMarkInset);
     }
 }
 
@@ -66,7 +77,8 @@ QString titleOf(const DisplayState& state) {
              platform::chineseMonthName(calendar.lMonth()), calendar.CDayStr(calendar.lDay()));
 }
 
-MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, const platform::Clock& clock) {
+MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, const platform::Clock& clock,
+                       const engine::OfficialDays& official) {
     const float width = surface.width();
     const float height = surface.height();
     const MonthGeometry grid = MonthGeometry::forMonth(state.CurYear, state.CurMonth, width, height,
@@ -82,7 +94,7 @@ MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, const
 
     clsDate calendar(clock);
     for (int day = 1; day <= grid.DayCount; ++day)
-        drawDayCell(surface, grid, state, calendar, day);
+        drawDayCell(surface, grid, state, calendar, official, day);
 
     // Grid lines over the cells; the vertical ones cross the header band.
     surface.setDrawingColor(kGridLines);

@@ -3,6 +3,7 @@
 // every day with its lunar day name, solar festival, lunar festival and solar term, the chosen
 // day in bold, and the grid lines; and composes the title line of the chosen day.
 
+#include "engine/OfficialDays.h"
 #include "platform/Clock.h"
 #include "view/DisplayState.h"
 #include "view/DrawingSurface.h"
@@ -17,8 +18,10 @@ struct MonthPicture {
     QString title;          // the title line of the chosen day
 };
 
-// Redraws the whole surface for `state`; `clock` says which day is today.
-MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, const platform::Clock& clock);
+// Redraws the whole surface for `state`; `clock` says which day is today, `official` which days
+// the official arrangements make days off (休) or working days (班).
+MonthPicture drawMonth(DrawingSurface& surface, const DisplayState& state, const platform::Clock& clock,
+                       const engine::OfficialDays& official);
 
 // The title line of the chosen day, e.g. "2009年1月20日 星期二  戊子(鼠) 十二月廿五". The year's
 // stem-branch name and animal are those of the lunar year of the date it names.

@@ -4,13 +4,18 @@
 
 #include "platform/DayChange.h"
 #include "tests/app/MainWindowRig.h"
-#include "view/DayDescription.h"
+
+#include "app/ExportDialog.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -114,12 +119,7 @@ TEST(DayChange, AnnouncesLocalMidnight) {
 }
 
 // A clock outside 1901..2049 shows the nearest month of the calendar, without a today mark.
-class ClockOutsideTheCalendar : public MainWindowTest {
-protected:
-    void SetUp() override {}
-};
-
-TEST_F(ClockOutsideTheCalendar, HoldsTheMonthIntoTheRange) {
+TEST_F(MainWindowStart, ClockOutsideTheCalendarHoldsTheMonthIntoTheRange) {
     const struct {
         core::CivilDate today;
         view::DisplayState shown;
@@ -163,13 +163,14 @@ TEST_F(MainWindowTest, AssistiveTechnologyReadsTheGrid) {
     EXPECT_EQ(table->columnDescription(0), QStringLiteral("星期日"));
     // September 2012 begins on a Saturday: the 12th stands in row 2, column 3.
     QAccessibleInterface* twelfth = table->cellAt(2, 3);
-    EXPECT_EQ(twelfth->text(QAccessible::Name), view::describeDay(2012, 9, 12));
+    EXPECT_EQ(twelfth->text(QAccessible::Name), picMain()->describeDay(12));
     EXPECT_TRUE(
         twelfth->text(QAccessible::Name).startsWith(QStringLiteral("2012年9月12日 星期三 农历七月廿七")));
     EXPECT_TRUE(twelfth->state().selected);
     EXPECT_TRUE(twelfth->state().focused);
     EXPECT_EQ(grid->focusChild(), twelfth);
     EXPECT_TRUE(table->cellAt(0, 0)->text(QAccessible::Name).isEmpty()); // before the 1st
+    EXPECT_TRUE(table->cellAt(5, 0)->text(QAccessible::Name).endsWith(QStringLiteral(" 休 中秋节")));
     EXPECT_EQ(grid->childAt(twelfth->rect().center().x(), twelfth->rect().center().y()), twelfth);
 
     QTest::keyClick(picMain(), Qt::Key_Right);
@@ -187,12 +188,7 @@ TEST_F(MainWindowTest, AssistiveTechnologyReadsTheGrid) {
 
 // Started with remembered choices, the window comes up as it was left; a face that is gone
 // falls back to the default; every toggle and font choice is saved.
-class RememberedChoices : public MainWindowTest {
-protected:
-    void SetUp() override {}
-};
-
-TEST_F(RememberedChoices, StartAsLeftAndSaveEveryChange) {
+TEST_F(MainWindowStart, RememberedChoicesStartAsLeftAndEveryChangeIsSaved) {
     choices.saved = {QStringLiteral("SimHei"), true, false};
     start();
     EXPECT_EQ(picMain()->surface().font().family(), QStringLiteral("SimHei"));
@@ -213,4 +209,37 @@ TEST_F(RememberedChoices, StartAsLeftAndSaveEveryChange) {
     start();
     EXPECT_EQ(picMain()->surface().font().family(), QStringLiteral("宋体"));
     EXPECT_TRUE(window->reportWindow()->isVisible());
+}
+
+// 导出 iCalendar… offers the shown year and every kind, and saves those events whole where the
+// user chose; a file that cannot be written is told, by its name.
+TEST_F(MainWindowTest, ExportsTheChosenYearsAsICalendar) {
+    QTemporaryDir dir;
+    saveFileChoice = dir.filePath("kesparo-2012.ics");
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<app::ExportDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(std::pair(dialog->fromYear(), dialog->toYear()), std::pair(2012, 2012));
+        EXPECT_EQ(dialog->kinds(), report::kAllCalendarEventKinds);
+        auto* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+        dialog->findChild<QSpinBox*>("fromYear")->setValue(2013);
+        EXPECT_FALSE(save->isEnabled()); // backwards
+        dialog->findChild<QSpinBox*>("fromYear")->setValue(2012);
+        EXPECT_TRUE(save->isEnabled());
+        save->click();
+    });
+    action("mnuCalendarExport")->trigger();
+    QFile file(saveFileChoice);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    const auto events = report::calendarEvents(core::dayNumber(2012, 1, 1), core::dayNumber(2012, 12, 31),
+                                               report::kAllCalendarEventKinds, report::carriedOfficialDays());
+    EXPECT_EQ(text.count("BEGIN:VEVENT"), qsizetype(events.size()));
+    EXPECT_TRUE(text.contains("SUMMARY:休 国庆节"));
+    EXPECT_TRUE(told.isEmpty());
+
+    EXPECT_FALSE(window->exportICalendar(dir.filePath("no/such/folder.ics"), 2012, 2012,
+                                         report::kAllCalendarEventKinds));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(QStringLiteral("folder.ics")));
 }

@@ -32,7 +32,10 @@ protected:
     fakes::MemoryChoiceStore choices;
     fakes::ManualDayChange dayChange;
     GG1TestRig promotion;
-    QStringList startupFailures;
+    std::function<report::TextResourceLoad()> loadTexts = [] { return report::loadTextResources(); };
+    report::OfficialDaysLoad official{report::carriedOfficialDays(), {}};
+    QString saveFileChoice; // what the save question answers
+    QStringList told;       // what the window told the user
     std::unique_ptr<frmMain> window;
 
     frmMain::Services services() {
@@ -41,9 +44,11 @@ protected:
                 fonts,
                 choices,
                 dayChange,
-                [] { return report::loadTextResources(); },
+                loadTexts,
+                [this] { return official; },
+                [this](const QString&) { return saveFileChoice; },
                 [this] { return &promotion.open(); },
-                [this](const QString& message) { startupFailures << message; }};
+                [this](const QString& message) { told << message; }};
     }
     void SetUp() override { start(); }
     void start() {
@@ -81,4 +86,10 @@ protected:
             window->picMain_KeyDown(view::RightArrow);
         ASSERT_EQ(state(), (view::DisplayState{year, month, day}));
     }
+};
+
+// For tests that set the fakes up first and then call start() themselves.
+class MainWindowStart : public MainWindowTest {
+protected:
+    void SetUp() override {}
 };

@@ -238,40 +238,24 @@ TEST_F(MainWindowTest, ClosingWithoutAPromotionWindowOpensNone) {
     EXPECT_FALSE(child<QTimer>("Timer3")->isActive());
 }
 
-TEST(MainWindowStartup, NoPromotionBeforeItsDate) {
-    fakes::FixedClock clock({2012, 9, 11});
-    fakes::FixedScreen screen({kScreenTwips, kScreenTwips});
-    GG1TestRig promotion;
-    fakes::FixedFonts fonts({});
-    fakes::MemoryChoiceStore choices;
-    fakes::ManualDayChange dayChange;
-    frmMain window({clock, screen, fonts, choices, dayChange, [] { return report::loadTextResources(); },
-                    [&] { return &promotion.open(); }, [](const QString&) {}});
-    ASSERT_TRUE(window.Form_Load());
-    EXPECT_FALSE(window.findChild<QTimer*>(QStringLiteral("Timer3"))->isActive());
-    window.reportWindow()->unload();
+TEST_F(MainWindowStart, NoPromotionBeforeItsDate) {
+    clock.set({2012, 9, 11});
+    start();
+    EXPECT_FALSE(child<QTimer>("Timer3")->isActive());
 }
 
-TEST(MainWindowStartup, AMissingTextResourceStopsStartUpAndSaysWhich) {
-    fakes::FixedClock clock({2020, 1, 1});
-    fakes::FixedScreen screen({kScreenTwips, kScreenTwips});
-    QStringList told;
-    fakes::FixedFonts fonts({});
-    fakes::MemoryChoiceStore choices;
-    fakes::ManualDayChange dayChange;
-    frmMain window({clock, screen, fonts, choices, dayChange,
-                    [] {
-                        report::TextResourceLoad load;
-                        load.failure = QStringLiteral("文字资源 104 缺失");
-                        return load;
-                    },
-                    [] { return static_cast<promo::GG1*>(nullptr); },
-                    [&](const QString& message) { told << message; }});
-    EXPECT_FALSE(window.Form_Load());
+TEST_F(MainWindowStart, AMissingTextResourceStopsStartUpAndSaysWhich) {
+    loadTexts = [] {
+        report::TextResourceLoad load;
+        load.failure = QStringLiteral("文字资源 104 缺失");
+        return load;
+    };
+    window = std::make_unique<frmMain>(services());
+    EXPECT_FALSE(window->Form_Load());
     EXPECT_EQ(told, QStringList{QStringLiteral("文字资源 104 缺失")});
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.reportWindow(), nullptr);
-    EXPECT_FALSE(window.findChild<QTimer*>(QStringLiteral("Timer3"))->isActive());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->reportWindow(), nullptr);
+    EXPECT_FALSE(child<QTimer>("Timer3")->isActive());
 }
 
 TEST_F(MainWindowTest, ReportFollowsEveryRedrawEvenWhileHidden) {
@@ -343,20 +327,13 @@ TEST_F(FontPassInMainWindowTest, ClosingDuringThePassStopsIt) {
     EXPECT_FALSE(combo->isEnabled());
 }
 
-TEST(MainWindowStartup, AFaceThatIsNotListedIsNotSelected) {
-    fakes::FixedClock clock({2020, 1, 1});
-    fakes::FixedScreen screen({kScreenTwips, kScreenTwips});
-    fakes::FixedFonts fonts({QStringLiteral("Arial"), QStringLiteral("@宋体")});
-    fakes::MemoryChoiceStore choices;
-    fakes::ManualDayChange dayChange;
-    frmMain window({clock, screen, fonts, choices, dayChange, [] { return report::loadTextResources(); },
-                    [] { return static_cast<promo::GG1*>(nullptr); }, [](const QString&) {}});
-    ASSERT_TRUE(window.Form_Load());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.fontsReady(); }, 5000));
-    auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+TEST_F(MainWindowStart, AFaceThatIsNotListedIsNotSelected) {
+    fonts = fakes::FixedFonts({QStringLiteral("Arial"), QStringLiteral("@宋体")});
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->fontsReady(); }, 5000));
+    auto* combo = child<QComboBox>("Combo1");
     EXPECT_EQ(combo->count(), 1);
     EXPECT_EQ(combo->currentIndex(), -1);
     EXPECT_EQ(combo->placeholderText(), QStringLiteral("宋体"));
     EXPECT_TRUE(combo->isEnabled());
-    window.reportWindow()->unload();
 }

@@ -28,10 +28,11 @@ struct Drawn {
 };
 
 // Draws the month of `state` with today fixed at `today`, and gathers each day cell's lines.
-Drawn draw(view::DisplayState state, core::CivilDate today = {1999, 1, 1}) {
+Drawn draw(view::DisplayState state, core::CivilDate today = {1999, 1, 1},
+           const engine::OfficialDays& official = {}) {
     const fakes::FixedClock clock(today);
     Drawn drawn;
-    drawn.picture = view::drawMonth(drawn.surface, state, clock);
+    drawn.picture = view::drawMonth(drawn.surface, state, clock, official);
     static const QRegularExpression dayLine(QStringLiteral("^(\\d+) "));
     Cell* current = nullptr;
     for (const DrawOp& op : drawn.surface.ops) {
@@ -210,4 +211,32 @@ TEST(MonthPainter, TitleNamesTheLunarYearOfTheDay) {
     EXPECT_EQ(draw({2009, 1, 26}).picture.title, QStringLiteral("2009年1月26日 星期一  己丑(牛) 一月初一"));
     // No leap mark in the title: 2009-06-27 is the fifth of the repeated fifth month.
     EXPECT_EQ(draw({2009, 6, 27}).picture.title, QStringLiteral("2009年6月27日 星期六  己丑(牛) 五月初五"));
+}
+
+// An official day off (休, red) or working day (班, dark) is marked in its cell's top-right corner,
+// after the cell's lines; other days have no mark.
+TEST(MonthPainter, OfficialMarksInTheTopRightCorner) {
+    engine::OfficialDays official;
+    official.set(core::dayNumber(2012, 9, 29),
+                 {engine::OfficialDayKind::WorkingDay, QStringLiteral("国庆节")});
+    official.set(core::dayNumber(2012, 9, 30), {engine::OfficialDayKind::DayOff, QStringLiteral("中秋节")});
+    const Drawn drawn = draw({2012, 9, 1}, {1999, 1, 1}, official);
+    const view::MonthGeometry& grid = drawn.picture.geometry;
+    std::vector<DrawOp> marks;
+    for (const DrawOp& op : drawn.surface.ops)
+        if (op.kind == DrawOp::Mark)
+            marks.push_back(op);
+    ASSERT_EQ(marks.size(), 2u);
+    const struct {
+        int day;
+        const char* mark;
+        QRgb color;
+    } expected[] = {{29, "班", 0xFF303030}, {30, "休", kRed}};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const QPoint corner = grid.cellCorner(expected[i].day);
+        EXPECT_EQ(marks[i].text, QString::fromUtf8(expected[i].mark));
+        EXPECT_EQ(marks[i].color, expected[i].color);
+        EXPECT_FLOAT_EQ(marks[i].x1, corner.x() + grid.CellWidth - 2);
+        EXPECT_FLOAT_EQ(marks[i].y1, corner.y() + 2);
+    }
 }

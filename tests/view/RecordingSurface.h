@@ -8,7 +8,7 @@
 #include <vector>
 
 struct DrawOp {
-    enum Kind { Background, Clear, Color, Bold, Position, TextX, Print, Line, Box };
+    enum Kind { Background, Clear, Color, Bold, Position, TextX, Print, Line, Box, Mark };
     DrawOp(Kind kind, QRgb color = 0, bool bold = false, float x1 = 0, float y1 = 0, float x2 = 0,
            float y2 = 0, QString text = {})
         : kind(kind), color(color), bold(bold), x1(x1), y1(y1), x2(x2), y2(y2), text(std::move(text)) {}
@@ -16,7 +16,7 @@ struct DrawOp {
     Kind kind;
     QRgb color; // the drawing colour in force (Color, Print, Line, Box) or the background
     bool bold;
-    float x1, y1, x2, y2; // Position/TextX use x1, y1; Print: where it printed
+    float x1, y1, x2, y2; // Position/TextX use x1, y1; Print: where it printed; Mark: its top-right
     QString text;
 };
 
@@ -61,6 +61,9 @@ public:
     }
     void filledBox(float x1, float y1, float x2, float y2) override {
         ops.push_back({DrawOp::Box, color_, bold_, x1, y1, x2, y2});
+    }
+    void printCornerMark(const QString& text, float right, float top) override {
+        ops.push_back({DrawOp::Mark, color_, false, right, top, 0, 0, text});
     }
 
     std::vector<DrawOp> printed() const {
