@@ -1,10 +1,12 @@
-// kesparo-days: its lines for known days, the day report of --report, and every way of refusing
-// its arguments.
+// kesparo-days: its lines for known days, the day report of --report, every way of refusing its
+// arguments, and the executable's exit status when its output cannot be written.
 
 #include "tools/days/DaysCommand.h"
 
 #include <QFile>
 #include <QProcess>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,6 +84,17 @@ TEST(DaysCommand, RefusesBadArguments) {
         {{"2050-01-23"}, "kesparo-days: date out of range: 2050-01-23"},
         {{"2009-01-01", "2050-01-23"}, "kesparo-days: date out of range: 2050-01-23"},
         {{"2009-01-02", "2009-01-01"}, "kesparo-days: FROM 2009-01-02 is after TO 2009-01-01"},
+        // Dates are read exactly; what is quoted back cannot break the line or reach the terminal.
+        {{"2009-02-03\n"}, "kesparo-days: malformed date '2009-02-03\\n': expected YYYY-MM-DD"},
+        {{" 2009-02-03"}, "kesparo-days: malformed date ' 2009-02-03'"},
+        {{"2009-02-03", "\x1b]0;pwned\a"}, "kesparo-days: malformed date '\\x1b]0;pwned\\x07'"},
+        {{"2009-\xe2\x80\xae"
+          "02-03"},
+         "kesparo-days: malformed date '2009-\\u202e02-03'"},
+        // No option is passed over.
+        {{"-x"}, "kesparo-days: unknown option '-x'; usage:"},
+        {{"2009-01-01", "--bogus\r"}, "kesparo-days: unknown option '--bogus\\r'"},
+        {{"2009-01-01", "--report"}, "kesparo-days: option '--report' must come first"},
     };
     for (const auto& [arguments, message] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
@@ -94,21 +107,53 @@ TEST(DaysCommand, RefusesBadArguments) {
     }
 }
 
-// The executable itself: the exit status and the two streams reach the caller.
+// The executable itself: the exit status and the two streams reach the caller, its arguments are
+// its own (no toolkit option is taken from them), and output that cannot be written is a failure.
 TEST(DaysCommand, ExecutableReportsThroughExitStatusAndStreams) {
-    QProcess good;
-    good.start(QStringLiteral(KESPARO_DAYS_EXECUTABLE), {QStringLiteral("2009-01-26")});
-    ASSERT_TRUE(good.waitForFinished(10000));
-    EXPECT_EQ(good.exitCode(), 0);
-    EXPECT_TRUE(good.readAllStandardOutput().startsWith("2009-01-26\t2009\t1\t1\t0\t"));
-    EXPECT_TRUE(good.readAllStandardError().isEmpty());
-
-    QProcess bad;
-    bad.start(QStringLiteral(KESPARO_DAYS_EXECUTABLE), {QStringLiteral("2009-02-30")});
-    ASSERT_TRUE(bad.waitForFinished(10000));
-    EXPECT_EQ(bad.exitCode(), 2);
-    EXPECT_TRUE(bad.readAllStandardOutput().isEmpty());
-    EXPECT_EQ(bad.readAllStandardError(), QByteArray("kesparo-days: no such day: 2009-02-30\n"));
+    const QString days = QStringLiteral(KESPARO_DAYS_EXECUTABLE);
+    const std::string cannotWrite = "kesparo-days: cannot write output: ";
+    enum Output { Read, FullDisk, ClosedPipe };
+    const std::tuple<QStringList, Output, int, std::string> cases[] = {
+        // The arguments, where the output goes, the exit status, and the start of stderr.
+        {{"2009-01-26"}, Read, 0, ""},
+        {{"2009-02-30"}, Read, 2, "kesparo-days: no such day: 2009-02-30\n"},
+        {{"-qmljsdebugger=x", "2009-01-26"},
+         Read,
+         2,
+         "kesparo-days: unknown option '-qmljsdebugger=x'; usage:"},
+        {{"-platform", "offscreen", "2009-01-26"}, Read, 2, "kesparo-days: unknown option '-platform'"},
+        {{"1900-01-31", "2050-01-22"}, FullDisk, 1, cannotWrite + std::strerror(ENOSPC) + "\n"},
+        {{"--report", "2009-06-27"}, FullDisk, 1, cannotWrite + std::strerror(ENOSPC) + "\n"},
+        // The shell ignores SIGPIPE for the command and prints its status after what it wrote.
+        {{"1900-01-31", "2050-01-22"}, ClosedPipe, 0, cannotWrite + std::strerror(EPIPE) + "\nexit 1\n"},
+    };
+    for (const auto& [arguments, output, exitCode, error] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        QProcess process;
+        if (output == FullDisk)
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        if (output == ClosedPipe)
+            process.start(
+                QStringLiteral("/bin/sh"),
+                QStringList{
+                    QStringLiteral("-c"),
+                    QStringLiteral("trap '' PIPE; { \"$0\" \"$@\"; echo \"exit $?\" >&2; } | head -c 1 "
+                                   ">/dev/null"),
+                    days} +
+                    arguments);
+        else
+            process.start(days, arguments);
+        ASSERT_TRUE(process.waitForFinished(20000));
+        EXPECT_EQ(process.exitCode(), exitCode);
+        const std::string out = process.readAllStandardOutput().toStdString();
+        const std::string err = process.readAllStandardError().toStdString();
+        EXPECT_EQ(err.substr(0, error.size()), error);
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), output == ClosedPipe ? 2
+                                                            : exitCode           ? 1
+                                                                                 : 0)
+            << err;
+        EXPECT_EQ(out.rfind("2009-01-26\t2009\t1\t1\t0\t", 0) == 0, output == Read && exitCode == 0) << out;
+    }
 }
 
 // --report prints the day's report byte for byte as stored, and nothing else.
@@ -142,12 +187,12 @@ TEST(DaysCommand, ReportRefusesBadArguments) {
          "--report DATE"},
         {{"--report", "2009-01-01", "2009-01-02"}, "kesparo-days: too many arguments; usage:"},
         {{"--report", "2009-6-27"}, "kesparo-days: malformed date '2009-6-27': expected YYYY-MM-DD"},
-        {{"--report", "--report"}, "kesparo-days: malformed date '--report'"},
+        {{"--report", "--report"}, "kesparo-days: option '--report' must come first"},
         {{"--report", "2010-02-29"}, "kesparo-days: no such day: 2010-02-29"},
         {{"--report", "2009-06-31"}, "kesparo-days: no such day: 2009-06-31"},
         {{"--report", "1900-01-30"}, "kesparo-days: date out of range: 1900-01-30"},
         {{"--report", "2050-01-23"}, "kesparo-days: date out of range: 2050-01-23"},
-        {{"2009-06-27", "--report"}, "kesparo-days: malformed date '--report'"}, // the flag comes first
+        {{"2009-06-27", "--report"}, "kesparo-days: option '--report' must come first"},
     };
     for (const auto& [arguments, message] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
