@@ -311,7 +311,7 @@ bool frmMain::exportICalendar(const QString& path, int fromYear, int toYear,
     const QByteArray text =
         report::iCalendarText(core::dayNumber(fromYear, 1, 1), core::dayNumber(toYear, 12, 31), kinds,
                               official_, QDateTime::currentDateTimeUtc());
-    if (platform::writeWholeFile(path, text))
+    if (platform::writeWholeFile(path, text).ok)
         return true;
     services_.tellUser(QStringLiteral("无法保存文件 %1。").arg(QDir::toNativeSeparators(path)));
     return false;

@@ -46,17 +46,18 @@ int main(int argc, char* argv[]) {
 
     QNetworkAccessManager network; // the promotion page's, for the whole run
     platform::SystemDayChange dayChange;
-    frmMain window(
-        {platform::systemClock(), platform::primaryScreen(), platform::installedFonts(),
-         platform::userChoiceStore(), dayChange, [] { return report::loadTextResources(); },
-         [] { return report::loadOfficialDays(); },
-         [](const QString& suggestedName) {
-             return platform::askWhereToSave(QStringLiteral("导出 iCalendar"),
-                                             QDir::home().filePath(suggestedName),
-                                             QStringLiteral("iCalendar (*.ics)"));
-         },
-         [&network] { return new promo::GG1(promo::GG1::Dependencies::forThisDesktop(network)); },
-         [](const QString& message) { platform::showErrorMessage(QStringLiteral("Kesparo"), message); }});
+    frmMain window({platform::systemClock(), platform::primaryScreen(), platform::installedFonts(),
+                    platform::userChoiceStore(), dayChange, [] { return report::loadTextResources(); },
+                    [] { return report::loadOfficialDays(); },
+                    [](const QString& suggestedName) {
+                        return platform::askWhereToSave(QStringLiteral("导出 iCalendar"),
+                                                        QDir::home().filePath(suggestedName),
+                                                        QStringLiteral("iCalendar (*.ics)"));
+                    },
+                    [&network] { return new promo::GG1(promo::GG1::Dependencies::forThisDesktop(network)); },
+                    [](const QString& message) {
+                        platform::messageBoxErrorMessage().show(QStringLiteral("Kesparo"), message);
+                    }});
     CloseAfterFirstPicture closeAfterFirstPicture(&window);
     if (qEnvironmentVariableIsSet("KESPARO_EXIT_AFTER_FIRST_PICTURE"))
         window.findChild<app::PictureBox*>(QStringLiteral("picMain"))

@@ -5,6 +5,8 @@
 #include "platform/desktop/ShortcutPresence.h"
 #include "promo/Endpoints.h"
 
+#include <QDir>
+
 namespace promo {
 
 namespace {
@@ -12,21 +14,23 @@ namespace {
 const QString kQuestionTitle = QStringLiteral("提示！");
 const QString kQuestionText =
     QStringLiteral("添加桌面捷方式吗？如有防火墙提示，请放心选择允许或添加为信任。");
+const QString kFailureTitle = QStringLiteral("添加桌面捷方式");
+const QString kFailureText = QStringLiteral("以下桌面捷方式未能添加：");
+const QString kNoDesktopFolder = QStringLiteral("系统没有指定桌面文件夹，桌面捷方式无处可放。");
 
 const QString kShopFileName = QStringLiteral("淘宝网-淘！我喜欢.url");
 const QString kMallGuideFileName = QStringLiteral("商城导航.url");
 
-// Writes the internet shortcut when it is missing or points elsewhere.
-void mendInternetShortcut(const QString& path, const QString& target) {
-    if (!platform::isShortcutPresent(path) || platform::readInternetShortcut(path) != target)
-        platform::writeInternetShortcut(path, target);
+// One line of the failure message: the file, as the system writes paths, and why.
+QString failureLine(const QString& path, const QString& reason) {
+    return QDir::toNativeSeparators(path) + QStringLiteral("：") + reason;
 }
 
 } // namespace
 
 DesktopShortcuts::DesktopShortcuts(const platform::DesktopFolder& folder, platform::YesNoQuestion& question,
-                                   platform::ProgramFile program)
-    : folder_(folder), question_(question), program_(std::move(program)) {}
+                                   platform::ErrorMessage& errorMessage, platform::ProgramFile program)
+    : folder_(folder), question_(question), errorMessage_(errorMessage), program_(std::move(program)) {}
 
 bool DesktopShortcuts::allPresent() const {
     return platform::isShortcutPresent(shopPath()) && platform::isShortcutPresent(mallGuidePath()) &&
@@ -34,14 +38,42 @@ bool DesktopShortcuts::allPresent() const {
 }
 
 void DesktopShortcuts::add() {
-    // Without a desktop folder there is nowhere to put the shortcuts, so there is nothing to ask.
-    if (folder_.path().isEmpty() || allPresent() || !question_.ask(kQuestionTitle, kQuestionText))
+    if (allPresent())
         return;
-    mendInternetShortcut(shopPath(), endpoints::kShopOnSale);
-    mendInternetShortcut(mallGuidePath(), endpoints::kGuideMallDirectory);
-    const QString program = programPath();
-    if (!platform::isShortcutPresent(program) || platform::readProgramShortcut(program) != program_.path)
-        platform::writeProgramShortcut(program, program_);
+    // Without a desktop folder there is nowhere to put the shortcuts, so there is nothing to ask.
+    const QString folder = folder_.path();
+    if (folder.isEmpty()) {
+        errorMessage_.show(kFailureTitle, kNoDesktopFolder);
+        return;
+    }
+    if (!question_.ask(kQuestionTitle, kQuestionText))
+        return;
+    QStringList failures;
+    if (const platform::WriteResult created = platform::createFolder(folder); !created.ok) {
+        failures << failureLine(folder, created.reason);
+    } else {
+        mendInternetShortcut(shopPath(), endpoints::kShopOnSale, failures);
+        mendInternetShortcut(mallGuidePath(), endpoints::kGuideMallDirectory, failures);
+        mendProgramShortcut(failures);
+    }
+    if (!failures.isEmpty())
+        errorMessage_.show(kFailureTitle, kFailureText + u'\n' + failures.join(u'\n'));
+}
+
+void DesktopShortcuts::mendInternetShortcut(const QString& path, const QString& target,
+                                            QStringList& failures) {
+    if (platform::isShortcutPresent(path) && platform::readInternetShortcut(path) == target)
+        return;
+    if (const platform::WriteResult written = platform::writeInternetShortcut(path, target); !written.ok)
+        failures << failureLine(path, written.reason);
+}
+
+void DesktopShortcuts::mendProgramShortcut(QStringList& failures) {
+    const QString path = programPath();
+    if (platform::isShortcutPresent(path) && platform::readProgramShortcut(path) == program_.path)
+        return;
+    if (const platform::WriteResult written = platform::writeProgramShortcut(path, program_); !written.ok)
+        failures << failureLine(path, written.reason);
 }
 
 QString DesktopShortcuts::shopPath() const {

@@ -89,20 +89,15 @@ void setBackground(QWidget* widget, const QColor& colour) {
 } // namespace
 
 GG1::Dependencies GG1::Dependencies::forThisDesktop(QNetworkAccessManager& network) {
-    return {platform::primaryScreen(),
-            platform::desktopLinkOpener(),
-            platform::allUsersDesktop(),
-            platform::messageBoxQuestion(),
-            network,
-            platform::runningProgram(),
-            QUrl(endpoints::kPromotionPage),
-            PageLimits{}};
+    return {platform::primaryScreen(),      platform::desktopLinkOpener(),      platform::allUsersDesktop(),
+            platform::messageBoxQuestion(), platform::messageBoxErrorMessage(), network,
+            platform::runningProgram(),     QUrl(endpoints::kPromotionPage),    PageLimits{}};
 }
 
 GG1::GG1(const Dependencies& dependencies)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      dependencies_(dependencies),
-      shortcuts_(dependencies.desktopFolder, dependencies.question, dependencies.program) {
+      dependencies_(dependencies), shortcuts_(dependencies.desktopFolder, dependencies.question,
+                                              dependencies.errorMessage, dependencies.program) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(core::twipsToPixels(QSize(kWidth, kHeight)));

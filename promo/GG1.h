@@ -11,6 +11,7 @@
 
 #include "platform/Screen.h"
 #include "platform/desktop/DesktopFolder.h"
+#include "platform/desktop/ErrorMessage.h"
 #include "platform/desktop/LinkOpener.h"
 #include "platform/desktop/ProgramFile.h"
 #include "platform/desktop/YesNoQuestion.h"
@@ -40,12 +41,13 @@ public:
         platform::LinkOpener& linkOpener;
         const platform::DesktopFolder& desktopFolder;
         platform::YesNoQuestion& question;
+        platform::ErrorMessage& errorMessage;
         QNetworkAccessManager& network;
         platform::ProgramFile program;
         QUrl promotionPage;
         PageLimits pageLimits;
 
-        // The real screen, browser, desktop of all users, message box and running program, and
+        // The real screen, browser, desktop of all users, message boxes and running program, and
         // the promotion page on the program's site.
         static Dependencies forThisDesktop(QNetworkAccessManager& network);
     };

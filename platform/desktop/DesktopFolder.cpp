@@ -8,7 +8,11 @@
 #include <objbase.h>
 #include <shlobj.h>
 #else
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <sys/stat.h>
 #endif
 
 namespace platform {
@@ -29,6 +33,29 @@ QString AllUsersDesktop::path() const {
 const DesktopFolder& allUsersDesktop() {
     static const AllUsersDesktop folder;
     return folder;
+}
+
+WriteResult createFolder(const QString& path) {
+#ifdef Q_OS_WIN
+    if (QDir().mkpath(path))
+        return {};
+    return {false, QStringLiteral("无法创建文件夹")};
+#else
+    // Each folder from the top down; one that is there already, as a folder or a link to one, is
+    // passed, and a file in the way makes the next step fail with the system's reason.
+    const QString clean = QDir::cleanPath(path);
+    for (qsizetype slash = clean.indexOf(u'/', 1);; slash = clean.indexOf(u'/', slash + 1)) {
+        const QByteArray step = QFile::encodeName(slash < 0 ? clean : clean.left(slash));
+        if (::mkdir(step.constData(), 0777) != 0 && errno != EEXIST)
+            return failedWith(errno);
+        if (slash < 0)
+            break;
+    }
+    struct stat info {};
+    if (::stat(QFile::encodeName(clean).constData(), &info) != 0)
+        return failedWith(errno);
+    return S_ISDIR(info.st_mode) ? WriteResult{} : failedWith(ENOTDIR);
+#endif
 }
 
 } // namespace platform

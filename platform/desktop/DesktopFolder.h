@@ -1,6 +1,8 @@
 #pragma once
-// The desktop folder that every user of the machine sees, where the desktop shortcuts go. Behind
-// an interface so that tests can use a temporary folder.
+// The desktop folder that every user of the machine sees, where the desktop shortcuts go, and
+// making sure it is there. Behind an interface so that tests can use a temporary folder.
+
+#include "platform/desktop/WriteResult.h"
 
 #include <QString>
 
@@ -22,5 +24,9 @@ public:
 
 // The process-wide desktop of all users.
 const DesktopFolder& allUsersDesktop();
+
+// Makes sure a folder is at `path`: creates it, and the folders above it, where they are missing,
+// with the usual permissions (what the umask leaves of everyone's).
+WriteResult createFolder(const QString& path);
 
 } // namespace platform

@@ -4,8 +4,13 @@
 
 namespace platform {
 
-void showErrorMessage(const QString& title, const QString& text) {
+void MessageBoxErrorMessage::show(const QString& title, const QString& text) {
     QMessageBox::critical(nullptr, title, text);
+}
+
+ErrorMessage& messageBoxErrorMessage() {
+    static MessageBoxErrorMessage message;
+    return message;
 }
 
 } // namespace platform

@@ -2,7 +2,6 @@
 
 #include "platform/desktop/WholeFile.h"
 
-#include <QFile>
 #include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -25,11 +24,8 @@ QByteArray internetShortcutContents(const QString& url) {
 }
 
 QString readInternetShortcut(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     QStringDecoder decode(kFileEncoding);
-    const QString text = decode(file.readAll());
+    const QString text = decode(readFileStart(path));
     // The address is the URL key of the [InternetShortcut] section; other sections (a browser may
     // add some) and other keys are passed over. Like Windows, names ignore case.
     bool inSection = false;
@@ -43,7 +39,7 @@ QString readInternetShortcut(const QString& path) {
     return {};
 }
 
-bool writeInternetShortcut(const QString& path, const QString& url) {
+WriteResult writeInternetShortcut(const QString& path, const QString& url) {
     return writeWholeFile(path, internetShortcutContents(url));
 }
 

@@ -3,6 +3,8 @@
 // link's address, lines ended by CR LF. Windows reads them in its ANSI code page, so they are
 // written in it there, and in UTF-8 elsewhere.
 
+#include "platform/desktop/WriteResult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,10 +13,11 @@ namespace platform {
 // The whole file for `url`: "[InternetShortcut]" CR LF "URL=" url CR LF.
 QByteArray internetShortcutContents(const QString& url);
 
-// The address in the file at `path`, or an empty string when the file cannot be read or holds none.
+// The address in the file at `path` (in its first kSmallFileLimit bytes), or an empty string when
+// the file cannot be read or holds none there.
 QString readInternetShortcut(const QString& path);
 
-// Creates or replaces the file at `path`, whole or not at all. Returns whether it was written.
-bool writeInternetShortcut(const QString& path, const QString& url);
+// Creates or replaces the file at `path`, whole or not at all, and never through a link.
+WriteResult writeInternetShortcut(const QString& path, const QString& url);
 
 } // namespace platform

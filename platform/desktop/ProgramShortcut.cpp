@@ -1,5 +1,7 @@
 #include "platform/desktop/ProgramShortcut.h"
 
+#include "platform/desktop/WholeFile.h"
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 
@@ -9,9 +11,6 @@
 #include <shobjidl.h>
 #else
 #include "platform/desktop/DesktopLauncher.h"
-#include "platform/desktop/WholeFile.h"
-
-#include <QFile>
 #endif
 
 namespace platform {
@@ -64,6 +63,8 @@ QString programShortcutFileName(const ProgramFile& program) {
 }
 
 QString readProgramShortcut(const QString& path) {
+    if (!isPlainFile(path))
+        return {};
     ComApartment com;
     ComRef<IShellLinkW> link;
     ComRef<IPersistFile> file;
@@ -78,24 +79,35 @@ QString readProgramShortcut(const QString& path) {
     return QString::fromWCharArray(target);
 }
 
-bool writeProgramShortcut(const QString& path, const ProgramFile& program) {
+WriteResult writeProgramShortcut(const QString& path, const ProgramFile& program) {
     // The link is saved beside the target under another name and then moved over it, so that a
-    // failed save never leaves half a link behind.
+    // failed save never leaves half a link behind. What stands at the name and is no plain file is
+    // left alone: MoveFileEx would replace a link or fail on a folder.
+    if (const QString obstacle = obstacleAt(path); !obstacle.isEmpty())
+        return {false, obstacle};
     const QString native = QDir::toNativeSeparators(path);
     const QString temporary = native + QLatin1String(".part");
     ComApartment com;
     ComRef<IShellLinkW> link;
     ComRef<IPersistFile> file;
-    if (FAILED(
-            CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())) ||
-        FAILED(link->SetPath(wide(program.path))) ||
-        FAILED(link->QueryInterface(IID_IPersistFile, file.out())))
-        return false;
-    if (SUCCEEDED(file->Save(wide(temporary), TRUE)) &&
-        MoveFileExW(wide(temporary), wide(native), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    HRESULT result =
+        CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out());
+    if (SUCCEEDED(result))
+        result = link->SetPath(wide(program.path));
+    if (SUCCEEDED(result))
+        result = link->QueryInterface(IID_IPersistFile, file.out());
+    if (SUCCEEDED(result))
+        result = file->Save(wide(temporary), TRUE);
+    if (FAILED(result)) {
+        DeleteFileW(wide(temporary));
+        return {false, QStringLiteral("系统无法保存快捷方式（错误 0x%1）")
+                           .arg(quint32(result), 8, 16, QLatin1Char('0'))};
+    }
+    if (MoveFileExW(wide(temporary), wide(native), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    const DWORD error = GetLastError();
     DeleteFileW(wide(temporary));
-    return false;
+    return {false, QStringLiteral("系统无法保存快捷方式（错误 %1）").arg(error)};
 }
 
 #else
@@ -105,13 +117,10 @@ QString programShortcutFileName(const ProgramFile& program) {
 }
 
 QString readProgramShortcut(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return desktopLauncherProgram(file.readAll());
+    return desktopLauncherProgram(readFileStart(path));
 }
 
-bool writeProgramShortcut(const QString& path, const ProgramFile& program) {
+WriteResult writeProgramShortcut(const QString& path, const ProgramFile& program) {
     // File managers start only launchers that are executable.
     constexpr QFileDevice::Permissions kLauncherPermissions =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |

@@ -3,6 +3,7 @@
 // launcher (.desktop) elsewhere.
 
 #include "platform/desktop/ProgramFile.h"
+#include "platform/desktop/WriteResult.h"
 
 #include <QString>
 
@@ -11,12 +12,13 @@ namespace platform {
 // The shortcut's file name for `program`: its name and the platform's shortcut extension.
 QString programShortcutFileName(const ProgramFile& program);
 
-// The program that the shortcut at `path` starts, or an empty string when it cannot be read.
+// The program that the shortcut at `path` starts, or an empty string when it cannot be read (or it
+// is no plain file).
 QString readProgramShortcut(const QString& path);
 
 // Creates or replaces the shortcut at `path` so that it starts `program` and sets nothing else
-// (no arguments, working folder, icon or description). Whole or not at all; returns whether it
-// was written.
-bool writeProgramShortcut(const QString& path, const ProgramFile& program);
+// (no arguments, working folder, icon or description). Whole or not at all, and never through a
+// link.
+WriteResult writeProgramShortcut(const QString& path, const ProgramFile& program);
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/desktop/ShortcutPresence.h"
 
+#include "platform/desktop/WholeFile.h"
+
 #ifdef Q_OS_WIN
 #include <QDir>
 #include <windows.h>
@@ -10,15 +12,15 @@
 namespace platform {
 
 bool isShortcutPresent(const QString& path) {
+    if (!isPlainFile(path))
+        return false;
 #ifdef Q_OS_WIN
     const QString native = QDir::toNativeSeparators(path);
     const DWORD attributes = GetFileAttributesW(reinterpret_cast<LPCWSTR>(native.utf16()));
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return false;
-    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 #else
-    const QFileInfo info(path);
-    return info.isFile() && !info.isHidden();
+    return !QFileInfo(path).isHidden();
 #endif
 }
 

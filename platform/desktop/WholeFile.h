@@ -1,7 +1,12 @@
 #pragma once
-// Writing a file whole or not at all: the bytes go to a temporary file beside the target, which
-// then replaces the target in one rename. A reader never sees half a file, and a failed write
-// leaves the old file, or no file, as it was.
+// Small files in a folder that others can write to, such as the desktop. A file is written whole or
+// not at all: the bytes go to a new file beside it, which then takes its name in one rename, so a
+// reader never sees half a file and a failed write leaves the old file, or none, as it was. A file
+// is read only as far as a small file goes. Neither ever goes through a symbolic link, nor into a
+// folder, pipe or device: what stands at the name and is no plain file is left as it is; a write
+// says so, and a read finds nothing.
+
+#include "platform/desktop/WriteResult.h"
 
 #include <QByteArray>
 #include <QFileDevice>
@@ -9,9 +14,23 @@
 
 namespace platform {
 
-// Writes `contents` to `path`, creating or replacing the file, and gives it `permissions` when they
-// are given. Returns whether the file was written.
-bool writeWholeFile(const QString& path, const QByteArray& contents,
-                    QFileDevice::Permissions permissions = {});
+// At most this much of a file is read: the files read here are a few hundred bytes, and one much
+// longer is none of ours, which its start tells as well as the whole.
+inline constexpr qint64 kSmallFileLimit = 64 * 1024;
+
+// Writes `contents` to `path`, creating or replacing a plain file, and gives it `permissions` when
+// they are given (a new file otherwise gets the usual ones, and a replaced one loses its own).
+WriteResult writeWholeFile(const QString& path, const QByteArray& contents,
+                           QFileDevice::Permissions permissions = {});
+
+// The first kSmallFileLimit bytes of the plain file at `path`; empty when there is none.
+QByteArray readFileStart(const QString& path);
+
+// Whether a plain file (not a link to one) is at `path`.
+bool isPlainFile(const QString& path);
+
+// What stands at `path` and is no plain file (a link, a folder, a pipe, a device), in words for the
+// user; empty when a plain file or nothing does.
+QString obstacleAt(const QString& path);
 
 } // namespace platform

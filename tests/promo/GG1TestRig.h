@@ -1,6 +1,7 @@
 #pragma once
 // A promotion window on fakes: a 1920 × 1080 screen with a 40-pixel taskbar at the bottom, a
-// recording link opener, a temporary desktop, a scripted Yes and a network manager of its own.
+// recording link opener, a temporary desktop, a scripted Yes, a recording error message and a
+// network manager of its own.
 
 #include "platform/Screen.h"
 #include "platform/desktop/DesktopFolder.h"
@@ -9,6 +10,7 @@
 #include "promo/GG1.h"
 #include "tests/fakes/FixedDesktopFolder.h"
 #include "tests/fakes/FixedScreen.h"
+#include "tests/fakes/RecordingErrorMessage.h"
 #include "tests/fakes/RecordingLinkOpener.h"
 #include "tests/fakes/ScriptedQuestion.h"
 
@@ -30,6 +32,7 @@ struct GG1TestRig {
     QTemporaryDir desktop;
     fakes::FixedDesktopFolder desktopFolder{desktop.path()};
     fakes::ScriptedQuestion question{true};
+    fakes::RecordingErrorMessage errors;
     QNetworkAccessManager network;
     QPointer<promo::GG1> window;
 
@@ -40,7 +43,8 @@ struct GG1TestRig {
                      promo::PageLimits limits = {}) {
         const platform::ProgramFile program{QStringLiteral("kesparo"),
                                             QStringLiteral("/opt/kesparo/kesparo")};
-        window = new promo::GG1({screen, links, desktopFolder, question, network, program, page, limits});
+        window =
+            new promo::GG1({screen, links, desktopFolder, question, errors, network, program, page, limits});
         return *window;
     }
     template <typename Widget = QLabel> Widget* control(const QString& name) const {
