@@ -1,5 +1,7 @@
 #include "promo/WebView.h"
 
+#include "promo/PageReducer.h"
+
 namespace promo {
 
 WebView::WebView(QNetworkAccessManager& network, PageLimits limits, QWidget* parent)
@@ -7,7 +9,7 @@ WebView::WebView(QNetworkAccessManager& network, PageLimits limits, QWidget* par
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setFrameShape(QFrame::NoFrame);
-    connect(&fetcher_, &PageFetcher::fetched, this, &WebView::display);
+    connect(&fetcher_, &PageFetcher::fetched, this, &WebView::showFetchedPage);
     connect(&fetcher_, &PageFetcher::failed, this, &WebView::navigateError);
     connect(this, &QTextBrowser::anchorClicked, this,
             [this](const QUrl& url) { emit linkClicked(baseUrl_.resolved(url)); });
@@ -33,6 +35,15 @@ void WebView::writeDocument(const QStringList& lines) {
 QVariant WebView::loadResource(int, const QUrl&) {
     // An empty but non-null answer: a null one would make the document read local files itself.
     return QByteArray();
+}
+
+void WebView::showFetchedPage(const QString& html, const QUrl& url) {
+    const QString page = reducePage(html, url);
+    if (page.isEmpty()) {
+        emit navigateError(); // an empty page is no promotion page
+        return;
+    }
+    display(page, url);
 }
 
 void WebView::display(const QString& html, const QUrl& baseUrl) {

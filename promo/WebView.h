@@ -2,8 +2,8 @@
 // WebBrowser1, the promotion window's web view: a light HTML view that shows a page fetched from
 // the network or a document written into it. It runs no scripts and loads nothing a page refers
 // to (no images, style sheets or frames, and never a local file), because the remote page is
-// untrusted input. Clicked links are handed out, resolved against the page's address, and never
-// followed inside the view.
+// untrusted input; a fetched page is reduced (PageReducer) before the view lays it out. Clicked
+// links are handed out, resolved against the page's address, and never followed inside the view.
 
 #include "promo/PageFetcher.h"
 
@@ -19,14 +19,15 @@ public:
     WebView(QNetworkAccessManager& network, PageLimits limits, QWidget* parent = nullptr);
 
     // Loads the page at `url` in place of what is shown; "about:blank" shows an empty page at once.
-    // Returns at once; a page that cannot be loaded raises navigateError().
+    // Returns at once; a page that cannot be loaded, or that has nothing to show, raises
+    // navigateError().
     void navigate(const QUrl& url);
     // Shows a document made of `lines`, each ended by a line break, in place of what is shown
     // and of any load under way.
     void writeDocument(const QStringList& lines);
     bool busy() const { return fetcher_.busy(); }
 
-    // The HTML source of what the view shows, as it was received or written.
+    // The HTML source of what the view shows: a fetched page as reduced, a document as written.
     const QString& documentSource() const { return source_; }
 
 signals:
@@ -37,6 +38,7 @@ protected:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
+    void showFetchedPage(const QString& html, const QUrl& url);
     void display(const QString& html, const QUrl& baseUrl);
 
     PageFetcher fetcher_;

@@ -1,11 +1,14 @@
 // The promotion window's web view: the remote page when it can be had within the limits, and the
-// built-in page, compared line by line, whenever it cannot. Pages come from a server on 127.0.0.1.
+// built-in page, compared line by line, whenever it cannot or has nothing to show; hostile pages
+// shown without stalling the window. Pages come from a server on 127.0.0.1.
 
 #include "tests/promo/GG1TestRig.h"
 
 #include "promo/Endpoints.h"
 #include "promo/WebView.h"
+#include "tests/promo/HostilePages.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -75,6 +78,16 @@ private:
         }
         if (path == "/silent")
             return std::nullopt;
+        if (path == "/empty")
+            return html({});
+        if (path == "/no-content")
+            return response(204, {});
+        if (path == "/only-markup")
+            return html("<html><body><p></p><script>document.write('x')</script></body></html>");
+        if (path.startsWith("/hostile/")) {
+            static const std::vector<std::pair<const char*, QByteArray>> pages = hostile::pages();
+            return html(pages.at(path.mid(9).toInt()).second);
+        }
         return response(404, "<p>missing</p>");
     }
     void serve(QTcpSocket* socket) { // requests have no body: each ends at its blank line
@@ -168,6 +181,9 @@ TEST(GG1Page, ShowsAPageWithinTheLimitsAndOtherwiseWritesTheBuiltInPage) {
         {server.url("/1MiB+1"), nullptr, 1, false},
         {server.url("/streamed"), nullptr, 1, false},
         {server.url("/to-https"), nullptr, 1, false},
+        {server.url("/empty"), nullptr, 1, false},
+        {server.url("/no-content"), nullptr, 1, false},
+        {server.url("/only-markup"), nullptr, 1, false},
         {QUrl::fromLocalFile(server.file("red.png")), nullptr, 0, false},
     };
     const QStringList expected = expectedBuiltInPage();
@@ -191,6 +207,31 @@ TEST(GG1Page, ShowsAPageWithinTheLimitsAndOtherwiseWritesTheBuiltInPage) {
         ASSERT_EQ(written.size(), expected.size());
         for (qsizetype i = 0; i < expected.size(); ++i)
             EXPECT_EQ(written[i], expected[i]) << "line " << i + 1;
+    }
+}
+
+// Before pages were reduced, laying out 20 nested tables held the window up for some ten seconds
+// and 30 for minutes; now no hostile page holds up the event loop for long (the bound leaves room
+// for sanitizer builds; bench/PageBench.cpp measures the pauses themselves).
+TEST(GG1Page, ShowsHostilePagesWithoutStallingTheWindow) {
+    PageServer server;
+    const std::vector<std::pair<const char*, QByteArray>> pages = hostile::pages();
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        SCOPED_TRACE(pages[i].first);
+        PageRig rig;
+        QElapsedTimer sinceTick;
+        qint64 longestGapMs = 0;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout,
+                         [&] { longestGapMs = std::max(longestGapMs, sinceTick.restart()); });
+        sinceTick.start();
+        tick.start(1);
+        rig.open(server.url(("/hostile/" + std::to_string(i)).c_str()));
+        ASSERT_TRUE(rig.settle());
+        rig.window->show();
+        rig.view()->grab(); // lays the page out and paints it
+        QTest::qWait(20);
+        ASSERT_LT(longestGapMs, 2000);
     }
 }
 
