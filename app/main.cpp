@@ -1,10 +1,13 @@
-// Kesparo: a Chinese perpetual calendar. Starting the program loads the main window.
+// Kesparo: a Chinese perpetual calendar. Starting the program loads the main window; --help and
+// --version answer before any display is needed.
 
+#include "app/CommandLine.h"
 #include "app/PictureBox.h"
 #include "app/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "platform/SongFont.h"
+#include "platform/StandardStreams.h"
 #include "platform/desktop/ErrorMessage.h"
 #include "platform/desktop/SaveFileQuestion.h"
 #include "promo/GG1.h"
@@ -40,8 +43,15 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<app::CommandLineAnswer> answer = app::answerCommandLine(arguments))
+        return platform::answer("kesparo", answer->out, answer->err, answer->exitCode);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kesparo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESPARO_APP_ID)); // the window's app id
     platform::installSongFallbacks();
 
     QNetworkAccessManager network; // the promotion page's, for the whole run
