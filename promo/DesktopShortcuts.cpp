@@ -1,8 +1,8 @@
 #include "promo/DesktopShortcuts.h"
 
-#include "platform/desktop/InternetShortcut.h"
 #include "platform/desktop/ProgramShortcut.h"
 #include "platform/desktop/ShortcutPresence.h"
+#include "platform/desktop/WebShortcut.h"
 #include "promo/Endpoints.h"
 
 #include <QDir>
@@ -18,8 +18,9 @@ const QString kFailureTitle = QStringLiteral("添加桌面捷方式");
 const QString kFailureText = QStringLiteral("以下桌面捷方式未能添加：");
 const QString kNoDesktopFolder = QStringLiteral("系统没有指定桌面文件夹，桌面捷方式无处可放。");
 
-const QString kShopFileName = QStringLiteral("淘宝网-淘！我喜欢.url");
-const QString kMallGuideFileName = QStringLiteral("商城导航.url");
+// The captions of the two web shortcuts, which are also their file names less the extension.
+const QString kShopCaption = QStringLiteral("淘宝网-淘！我喜欢");
+const QString kMallGuideCaption = QStringLiteral("商城导航");
 
 // One line of the failure message: the file, as the system writes paths, and why.
 QString failureLine(const QString& path, const QString& reason) {
@@ -52,19 +53,19 @@ void DesktopShortcuts::add() {
     if (const platform::WriteResult created = platform::createFolder(folder); !created.ok) {
         failures << failureLine(folder, created.reason);
     } else {
-        mendInternetShortcut(shopPath(), endpoints::kShopOnSale, failures);
-        mendInternetShortcut(mallGuidePath(), endpoints::kGuideMallDirectory, failures);
+        mendWebShortcut(shopPath(), kShopCaption, endpoints::kShopOnSale, failures);
+        mendWebShortcut(mallGuidePath(), kMallGuideCaption, endpoints::kGuideMallDirectory, failures);
         mendProgramShortcut(failures);
     }
     if (!failures.isEmpty())
         errorMessage_.show(kFailureTitle, kFailureText + u'\n' + failures.join(u'\n'));
 }
 
-void DesktopShortcuts::mendInternetShortcut(const QString& path, const QString& target,
-                                            QStringList& failures) {
-    if (platform::isShortcutPresent(path) && platform::readInternetShortcut(path) == target)
+void DesktopShortcuts::mendWebShortcut(const QString& path, const QString& caption, const QString& target,
+                                       QStringList& failures) {
+    if (platform::isShortcutPresent(path) && platform::readWebShortcut(path) == target)
         return;
-    if (const platform::WriteResult written = platform::writeInternetShortcut(path, target); !written.ok)
+    if (const platform::WriteResult written = platform::writeWebShortcut(path, caption, target); !written.ok)
         failures << failureLine(path, written.reason);
 }
 
@@ -77,11 +78,11 @@ void DesktopShortcuts::mendProgramShortcut(QStringList& failures) {
 }
 
 QString DesktopShortcuts::shopPath() const {
-    return folder_.path() + u'/' + kShopFileName;
+    return folder_.path() + u'/' + platform::webShortcutFileName(kShopCaption);
 }
 
 QString DesktopShortcuts::mallGuidePath() const {
-    return folder_.path() + u'/' + kMallGuideFileName;
+    return folder_.path() + u'/' + platform::webShortcutFileName(kMallGuideCaption);
 }
 
 QString DesktopShortcuts::programPath() const {

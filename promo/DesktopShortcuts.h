@@ -1,9 +1,10 @@
 #pragma once
-// The three shortcuts that the promotion window offers to put on the desktop of all users: an
-// internet shortcut to the online shop, one to the shopping guide's mall directory, and a shortcut
-// that starts the program. The presence check and every write use the same folder, the one the
-// platform reports, so shortcuts once added are found again. Nothing that fails is passed over in
-// silence: the user is told which files could not be written, and why.
+// The three shortcuts that the promotion window offers to put on the desktop of all users: a web
+// shortcut to the online shop, one to the shopping guide's mall directory, and a shortcut that
+// starts the program (platform/desktop/WebShortcut.h and ProgramShortcut.h say in which forms). The presence
+// check and every write use the same folder, the one the platform reports, so shortcuts once added are found
+// again. Nothing that fails is passed over in silence: the user is told which files could not be written, and
+// why.
 
 #include "platform/desktop/DesktopFolder.h"
 #include "platform/desktop/ErrorMessage.h"
@@ -28,7 +29,8 @@ public:
     void add();
 
 private:
-    void mendInternetShortcut(const QString& path, const QString& target, QStringList& failures);
+    void mendWebShortcut(const QString& path, const QString& caption, const QString& target,
+                         QStringList& failures);
     void mendProgramShortcut(QStringList& failures);
     QString shopPath() const;
     QString mallGuidePath() const;

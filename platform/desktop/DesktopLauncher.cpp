@@ -89,15 +89,8 @@ QString firstExecArgument(QStringView exec) {
     return word.replace(QLatin1String("%%"), QLatin1String("%"));
 }
 
-} // namespace
-
-QByteArray desktopLauncherContents(const ProgramFile& program) {
-    return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\n")
-        .arg(escapeValue(program.name), escapeValue(execArgument(program.path)))
-        .toUtf8();
-}
-
-QString desktopLauncherProgram(const QByteArray& contents) {
+// The unescaped value of `key` in the [Desktop Entry] group of `contents`, or an empty string.
+QString entryValue(const QByteArray& contents, QLatin1String key) {
     const QString text = QString::fromUtf8(contents);
     bool inEntry = false;
     for (QStringView line : QStringView(text).split(u'\n')) {
@@ -107,10 +100,33 @@ QString desktopLauncherProgram(const QByteArray& contents) {
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
-        if (inEntry && equals > 0 && line.left(equals).trimmed() == QLatin1String("Exec"))
-            return firstExecArgument(unescapeValue(line.mid(equals + 1).trimmed()));
+        if (inEntry && equals > 0 && line.left(equals).trimmed() == key)
+            return unescapeValue(line.mid(equals + 1).trimmed());
     }
     return {};
+}
+
+} // namespace
+
+QByteArray desktopLauncherContents(const ProgramFile& program) {
+    return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nIcon=%3\n")
+        .arg(escapeValue(program.name), escapeValue(execArgument(program.path)),
+             QStringLiteral(KESPARO_APP_ID))
+        .toUtf8();
+}
+
+QString desktopLauncherProgram(const QByteArray& contents) {
+    return firstExecArgument(entryValue(contents, QLatin1String("Exec")));
+}
+
+QByteArray desktopLinkContents(const QString& name, const QString& url) {
+    return QStringLiteral("[Desktop Entry]\nType=Link\nName=%1\nURL=%2\n")
+        .arg(escapeValue(name), escapeValue(url))
+        .toUtf8();
+}
+
+QString desktopLinkUrl(const QByteArray& contents) {
+    return entryValue(contents, QLatin1String("URL"));
 }
 
 } // namespace platform

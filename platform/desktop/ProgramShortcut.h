@@ -16,9 +16,9 @@ QString programShortcutFileName(const ProgramFile& program);
 // is no plain file).
 QString readProgramShortcut(const QString& path);
 
-// Creates or replaces the shortcut at `path` so that it starts `program` and sets nothing else
-// (no arguments, working folder, icon or description). Whole or not at all, and never through a
-// link.
+// Creates or replaces the shortcut at `path` so that it starts `program` without arguments; the
+// launcher of freedesktop desktops also names the program's installed icon, the shell link sets
+// nothing else. Whole or not at all, and never through a link.
 WriteResult writeProgramShortcut(const QString& path, const ProgramFile& program);
 
 } // namespace platform

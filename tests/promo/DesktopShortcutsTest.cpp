@@ -1,6 +1,7 @@
 // The desktop shortcuts in a temporary desktop folder with a scripted answer, for mixes of missing
 // shortcuts, matching ones and ones that point elsewhere; what else may stand at a shortcut's name;
-// the desktop folder missing or impossible; the program shortcut; the real question.
+// the desktop folder missing or impossible; the program shortcut; the real question. On this
+// platform the shortcuts are freedesktop entries, which desktop-file-validate accepts.
 
 #include "promo/DesktopShortcuts.h"
 #include "tests/fakes/FixedDesktopFolder.h"
@@ -8,6 +9,7 @@
 #include "tests/fakes/ScriptedQuestion.h"
 
 #include "platform/desktop/ProgramShortcut.h"
+#include "platform/desktop/WebShortcut.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -42,8 +44,9 @@ protected:
     // A program path with every character that a launcher has to escape.
     platform::ProgramFile program{QStringLiteral("kesparo"),
                                   QStringLiteral("/opt/我的 app/a\"b\\c$d%e`f\tg\nh")};
-    const QString paths[3] = {desktop.filePath(QStringLiteral("淘宝网-淘！我喜欢.url")),
-                              desktop.filePath(QStringLiteral("商城导航.url")),
+    const QString captions[2] = {QStringLiteral("淘宝网-淘！我喜欢"), QStringLiteral("商城导航")};
+    const QString paths[3] = {desktop.filePath(platform::webShortcutFileName(captions[0])),
+                              desktop.filePath(platform::webShortcutFileName(captions[1])),
                               desktop.filePath(platform::programShortcutFileName(program))};
 
     QByteArray contents(int i) const {
@@ -78,13 +81,13 @@ TEST_F(DesktopShortcutsTest, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissi
     for (const auto& [before, answer, after] : cases) {
         SCOPED_TRACE(::testing::Message() << "before " << before[0] << before[1] << before[2]);
         clearDesktop();
-        for (int i = 0; i < 2; ++i) { // as a browser writes them, with a key that a rewrite drops
+        for (int i = 0; i < 2; ++i) { // as a file manager writes them, with a key that a rewrite drops
             QFile file(paths[i]);
-            const QByteArray padding = before[i] == Padded ? "; " + QByteArray(70'000, 'x') + "\r\n" : "";
+            const QByteArray padding = before[i] == Padded ? "# " + QByteArray(70'000, 'x') + "\n" : "";
             if (before[i] != None && file.open(QIODevice::WriteOnly))
-                file.write("[DEFAULT]\r\nBASEURL=https://elsewhere.example/\r\n" + padding +
-                           "[InternetShortcut]\r\nURL=" + (before[i] == Other ? elsewhere[i] : targets[i]) +
-                           "\r\nIconIndex=0\r\n");
+                file.write("[Desktop Action Open]\nURL=https://elsewhere.example/\n" + padding +
+                           "[Desktop Entry]\nIcon=text-html\nName=x\nType=Link\nURL=" +
+                           (before[i] == Other ? elsewhere[i] : targets[i]) + "\n");
         }
         if (before[2] != None) {
             const QString target = before[2] == Same ? program.path : QStringLiteral("/old/kesparo");
@@ -107,13 +110,21 @@ TEST_F(DesktopShortcutsTest, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissi
             if (after[i] == Same || after[i] == Other) {
                 EXPECT_EQ(contents(i), written[i]) << i;
             } else if (after[i] == Fresh && i < 2) {
-                EXPECT_EQ(contents(i), "[InternetShortcut]\r\nURL=" + targets[i] + "\r\n");
+                EXPECT_EQ(contents(i), "[Desktop Entry]\nType=Link\nName=" + captions[i].toUtf8() +
+                                           "\nURL=" + targets[i] + "\n");
             } else if (after[i] == Fresh) {
                 EXPECT_EQ(platform::readProgramShortcut(paths[i]), program.path);
             }
         }
         EXPECT_EQ(files().size(), 3 - std::count(after.begin(), after.end(), None))
             << "no stray or temporary file: " << files().join(u' ').toStdString();
+        if (after == std::array{Fresh, Fresh, Fresh}) { // what file managers will be given
+            QProcess validate;
+            validate.start(QStringLiteral("desktop-file-validate"), {paths[0], paths[1], paths[2]});
+            ASSERT_TRUE(validate.waitForFinished(20000));
+            EXPECT_EQ(validate.exitCode(), 0);
+            EXPECT_EQ(validate.readAll().toStdString(), "");
+        }
 
         // The check looks where the shortcuts were written, so the next click asks nothing.
         EXPECT_EQ(shortcuts.allPresent(), answer);
@@ -217,11 +228,12 @@ TEST_F(DesktopShortcutsTest, MakesAMissingDesktopFolderAndTellsWhenThereCanBeNon
 }
 
 #ifndef Q_OS_WIN
-TEST_F(DesktopShortcutsTest, TheProgramShortcutIsAnExecutableLauncherThatSetsNothingElse) {
+TEST_F(DesktopShortcutsTest, TheProgramShortcutIsAnExecutableLauncherWithTheProgramsIcon) {
     // Exec takes the format's quoting inside its string escapes, so backslashes come doubled twice.
     EXPECT_EQ(QString::fromUtf8(platform::desktopLauncherContents(program)),
               QStringLiteral("[Desktop Entry]\nType=Application\nName=kesparo\n") +
-                  QStringLiteral(R"(Exec="/opt/我的 app/a\\"b\\\\c\\$d%%e\\`f\tg\nh")") + u'\n');
+                  QStringLiteral(R"(Exec="/opt/我的 app/a\\"b\\\\c\\$d%%e\\`f\tg\nh")") +
+                  QStringLiteral("\nIcon=" KESPARO_APP_ID "\n"));
     EXPECT_TRUE(paths[2].endsWith(QStringLiteral("/kesparo.desktop")));
     ASSERT_TRUE(platform::writeProgramShortcut(paths[2], program).ok);
     EXPECT_TRUE(QFileInfo(paths[2]).permissions() & QFileDevice::ExeOwner);
