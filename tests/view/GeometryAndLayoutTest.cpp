@@ -1,4 +1,4 @@
-// The grid's hit test and the window layout in twips.
+// The grid's hit test and the controls' layout in twips; docking and centring: see tests/app.
 
 #include "view/MonthGeometry.h"
 #include "view/WindowLayout.h"
@@ -23,34 +23,21 @@ TEST(HitTest, HeaderEmptyCellsAndEdges) {
         EXPECT_EQ(march.dayAt(corner.x() + 5, corner.y() + 5), day);
     }
     // A surface too small for cells selects nothing.
-    const view::MonthGeometry tiny = view::MonthGeometry::forMonth(2009, 3, 3, 20, 12);
-    EXPECT_EQ(tiny.dayAt(1, 19), std::nullopt);
+    EXPECT_EQ(view::MonthGeometry::forMonth(2009, 3, 3, 20, 12).dayAt(1, 19), std::nullopt);
+    // Cell corners round halves to the even neighbour.
+    EXPECT_EQ(std::tuple(view::roundHalfEven(2.5), view::roundHalfEven(3.5), view::roundHalfEven(3.49)),
+              std::tuple(2, 4, 3));
 }
 
-TEST(WindowLayout, DesignSizeAndWidening) {
-    const view::ControlLayout design = view::layoutControls(view::kDesignClientTwips);
-    EXPECT_EQ(design.combo.right() + 1, 7995 - 120);
-    EXPECT_EQ(design.toolbar.right() + 1, design.combo.left() - 120);
-    EXPECT_EQ(design.picMain, QRect(0, 1080, 7995, 5490 - 1080));
-    EXPECT_EQ(design.command2.right() + 1, 7995);
-    EXPECT_EQ(design.command1.right() + 1, design.command2.left());
-    EXPECT_EQ(design.command1.top(), 0);
-
-    const view::ControlLayout wider = view::layoutControls(view::kDesignClientTwips + QSize(1500, 0));
-    EXPECT_EQ(wider.picMain.width(), design.picMain.width() + 1500);
-    for (const auto& [before, after] : {std::pair{design.combo, wider.combo},
-                                        {design.toolbar, wider.toolbar},
-                                        {design.command1, wider.command1},
-                                        {design.command2, wider.command2}})
-        EXPECT_EQ(after, before.translated(1500, 0));
-}
-
-TEST(WindowLayout, DockingEnlargingCentring) {
-    EXPECT_EQ(view::dockedInfoRect(QRect(1000, 2000, 8000, 6000), 3600), QRect(9000, 2000, 3600, 6000));
-    const QSize screen(19200, 12000); // 1280 x 800 pixels
-    EXPECT_EQ(view::enlargedOuterSize(screen, 3600), QSize(19200 / 20 * 17 - 3600, 12000 / 20 * 17));
-    EXPECT_EQ(view::enlargedOuterSize(screen, 0), QSize(16320, 10200));
-    EXPECT_EQ(view::centredTopLeft(screen, QSize(8000, 6000), 0), QPoint(5600, 3000));
-    // The report window's width shifts the pair left by half of it.
-    EXPECT_EQ(view::centredTopLeft(screen, QSize(8000, 6000), 3600), QPoint(3800, 3000));
+// The font list, the icon strip and the buttons keep to the right edge, the grid takes the width
+// under the title area; at the design size and wider alike.
+TEST(WindowLayout, ControlsKeepToTheRightEdge) {
+    for (const int width : {7995, 7995 + 1500}) {
+        const view::ControlLayout layout = view::layoutControls({width, 5490});
+        EXPECT_EQ(layout.combo, QRect(width - 120 - 1575, 720, 1575, 300));
+        EXPECT_EQ(layout.toolbar, QRect(layout.combo.left() - 120 - 1815, 720, 1815, 255));
+        EXPECT_EQ(layout.picMain, QRect(0, 1080, width, 5490 - 1080));
+        EXPECT_EQ(layout.command1, QRect(width - 2 * 255, 0, 255, 255));
+        EXPECT_EQ(layout.command2, QRect(width - 255, 0, 255, 255));
+    }
 }

@@ -1,5 +1,4 @@
-// The view tests draw text into images, which needs a GUI application object; Qt's offscreen
-// platform serves without a display.
+// Drawing text into images needs a GUI application; Qt's offscreen platform serves without a display.
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
