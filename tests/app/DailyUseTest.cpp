@@ -1,13 +1,11 @@
-// The main window as a daily user meets it: the toggles under window states, the keys after the
-// font list, a day that turns while the window is open, a clock outside the calendar, the wheel,
-// what assistive technology reads, and the choices kept between runs.
+// The main window as a daily user meets it: a day that turns while the window is open, a clock
+// outside the calendar, what assistive technology reads, the choices kept between runs and the
+// iCalendar export.
 
+#include "app/ExportDialog.h"
 #include "platform/DayChange.h"
 #include "tests/app/MainWindowRig.h"
 
-#include "app/ExportDialog.h"
-
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -16,8 +14,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolButton>
-#include <QWheelEvent>
 
 namespace {
 
@@ -25,73 +21,15 @@ namespace {
 bool drawnBlue(app::PictureBox* grid, int day) {
     const QImage& image = grid->surface().image();
     const QRect cell = grid->cellRect(day);
-    const qreal ratio = image.devicePixelRatio();
     for (int y = cell.top(); y < cell.top() + 16; ++y)
-        for (int x = cell.left(); x < cell.left() + 24; ++x) {
-            const QColor c = image.pixelColor(int(x * ratio), int(y * ratio));
-            if (c.blue() > 200 && c.red() < 80 && c.green() < 80)
+        for (int x = cell.left(); x < cell.left() + 24; ++x)
+            if (const QRgb c = image.pixel(QPointF(x, y).toPoint() * image.devicePixelRatio());
+                qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80)
                 return true;
-        }
     return false;
 }
 
-void turnWheel(QWidget* widget, int eighths) {
-    QWheelEvent event(QPointF(50, 100), widget->mapToGlobal(QPointF(50, 100)), {}, QPoint(0, eighths),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &event);
-}
-
 } // namespace
-
-// Maximised or minimised, the toggles record what the user wants; the windows follow on restore,
-// on the screen and docked.
-TEST_F(MainWindowTest, TogglesWhileMaximisedApplyOnRestore) {
-    frmInfo* info = window->reportWindow();
-    window->showMaximized();
-    QApplication::processEvents();
-    const QSize maximised = window->frameGeometry().size();
-    child<QPushButton>("Command1")->click();
-    child<QPushButton>("Command2")->click();
-    child<QPushButton>("Command2")->click();
-    EXPECT_FALSE(info->isVisible());
-    EXPECT_TRUE(window->isMaximized());
-    EXPECT_EQ(window->frameGeometry().size(), maximised);
-    EXPECT_EQ(child<QPushButton>("Command1")->text(), QStringLiteral("↙"));
-    EXPECT_TRUE(action("mnuViewShowInfo")->isChecked());
-
-    window->showNormal();
-    const double enlarged = 1280 / 20.0 * 17 - info->frameGeometry().width();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(window->frameGeometry().width() - enlarged) <= 1; }));
-    EXPECT_TRUE(info->isVisible());
-    EXPECT_GE(window->frameGeometry().left(), 0);
-    EXPECT_LE(info->frameGeometry().right(), 1279);
-    EXPECT_EQ(info->frameGeometry().left(), window->frameGeometry().right() + 1);
-}
-
-// Opened and closed, even with Esc, the font list hands the keys back to the grid.
-TEST_F(MainWindowTest, FontListGivesTheKeysBackWhenItCloses) {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->fontsReady(); }));
-    auto* combo = child<QComboBox>("Combo1");
-    const QString face = picMain()->surface().font().family();
-    combo->setFocus(Qt::MouseFocusReason);
-    combo->showPopup();
-    QTest::keyClick(combo->view(), Qt::Key_Escape);
-    // The window's own focus: the offscreen platform does not activate it again by itself.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->focusWidget() == picMain(); }));
-    QTest::keyClick(window->focusWidget(), Qt::Key_Down);
-    EXPECT_EQ(state(), (view::DisplayState{2012, 9, 19}));
-    EXPECT_EQ(picMain()->surface().font().family(), face);
-}
-
-// Left open across midnight, the grid marks the new today when the day change is announced.
-TEST_F(MainWindowTest, TodayFollowsTheClockWhenTheDayTurns) {
-    EXPECT_TRUE(drawnBlue(picMain(), 12));
-    clock.set({2012, 9, 13});
-    dayChange.announce();
-    EXPECT_FALSE(drawnBlue(picMain(), 12));
-    EXPECT_TRUE(drawnBlue(picMain(), 13));
-    EXPECT_EQ(state(), (view::DisplayState{2012, 9, 12})); // the chosen day stays
-}
 
 // The system's notice comes just after local midnight: put the process in a zone where midnight
 // is 1.5 s away and wait for it.
@@ -106,7 +44,6 @@ TEST(DayChange, AnnouncesLocalMidnight) {
                       .arg(offset % 60, 2, 10, QChar(u'0'))
                       .toLatin1());
     tzset();
-    EXPECT_LE(platform::msUntilNextLocalMidnight(QDateTime::currentMSecsSinceEpoch()), 3000);
     platform::SystemDayChange notice;
     bool announced = false;
     QObject::connect(&notice, &platform::DayChange::mayHaveChanged, [&] { announced = true; });
@@ -118,52 +55,43 @@ TEST(DayChange, AnnouncesLocalMidnight) {
     tzset();
 }
 
-// A clock outside 1901..2049 shows the nearest month of the calendar, without a today mark.
-TEST_F(MainWindowStart, ClockOutsideTheCalendarHoldsTheMonthIntoTheRange) {
-    const struct {
-        core::CivilDate today;
-        view::DisplayState shown;
-    } cases[] = {
-        {{2060, 5, 31}, {2049, 12, 31}}, {{1899, 2, 28}, {1901, 1, 28}}, {{2050, 1, 15}, {2049, 12, 15}}};
-    for (const auto& c : cases) {
-        clock.set(c.today);
+// Left open across midnight, the grid marks the new today when the day change is announced, and
+// the chosen day stays. A clock outside 1901..2049 shows the nearest month of the calendar without
+// a today mark, and 转到今天 stays there (which day, at every edge: the navigation table).
+TEST_F(MainWindowStart, TodaysMarkFollowsTheClock) {
+    start();
+    EXPECT_TRUE(drawnBlue(picMain(), 12));
+    clock.set({2012, 9, 13});
+    dayChange.announce();
+    EXPECT_FALSE(drawnBlue(picMain(), 12));
+    EXPECT_TRUE(drawnBlue(picMain(), 13));
+    EXPECT_EQ(state(), (view::DisplayState{2012, 9, 12}));
+    for (const auto& [today, shown] :
+         {std::pair{core::CivilDate{2060, 5, 31}, view::DisplayState{2049, 12, 31}},
+          {{1899, 2, 28}, {1901, 1, 28}}}) {
+        TearDown();
+        clock.set(today);
         start();
-        EXPECT_EQ(state(), c.shown);
+        EXPECT_EQ(state(), shown);
         for (int day = 1; day <= 31; ++day)
             EXPECT_FALSE(drawnBlue(picMain(), day)) << day;
         window->Image2_Click(4);
-        EXPECT_EQ(state(), c.shown);
-        TearDown();
+        EXPECT_EQ(state(), shown);
     }
 }
 
-TEST_F(MainWindowTest, WheelStepsOneMonthPerNotch) {
-    turnWheel(picMain(), -120); // towards the user: the next month
-    EXPECT_EQ(state(), (view::DisplayState{2012, 10, 1}));
-    turnWheel(picMain(), 60); // half a notch: nothing yet
-    EXPECT_EQ(state(), (view::DisplayState{2012, 10, 1}));
-    turnWheel(picMain(), 300); // with the half before: three notches back
-    EXPECT_EQ(state(), (view::DisplayState{2012, 7, 1}));
-    setState(2049, 12, 1);
-    turnWheel(picMain(), -120); // clamped like Page Down
-    EXPECT_EQ(state(), (view::DisplayState{2049, 1, 1}));
-}
-
 // The grid reads as a table of named day cells whose selection and focus follow the chosen day;
-// the icons, buttons and font list have names. (The events that tell a screen reader need a
-// platform with accessibility: tests/app/atspi_check.py reads them through AT-SPI.)
+// the icons, buttons and font list have names. (desktop_check.py reads the events through AT-SPI.)
 TEST_F(MainWindowTest, AssistiveTechnologyReadsTheGrid) {
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(picMain());
     ASSERT_NE(grid, nullptr);
     QAccessibleTableInterface* table = grid->tableInterface();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(grid->role(), QAccessible::Table);
-    EXPECT_EQ(table->columnCount(), 7);
-    EXPECT_EQ(table->rowCount(), 6);
+    EXPECT_EQ(std::pair(table->columnCount(), table->rowCount()), std::pair(7, 6));
     EXPECT_EQ(table->columnDescription(0), QStringLiteral("星期日"));
     // September 2012 begins on a Saturday: the 12th stands in row 2, column 3.
     QAccessibleInterface* twelfth = table->cellAt(2, 3);
-    EXPECT_EQ(twelfth->text(QAccessible::Name), picMain()->describeDay(12));
     EXPECT_TRUE(
         twelfth->text(QAccessible::Name).startsWith(QStringLiteral("2012年9月12日 星期三 农历七月廿七")));
     EXPECT_TRUE(twelfth->state().selected);
@@ -186,8 +114,9 @@ TEST_F(MainWindowTest, AssistiveTechnologyReadsTheGrid) {
         EXPECT_EQ(child<QWidget>(name)->accessibleName(), QString::fromUtf8(accessibleName)) << name;
 }
 
-// Started with remembered choices, the window comes up as it was left; a face that is gone
-// falls back to the default; every toggle and font choice is saved.
+// Started with remembered choices, the window comes up as it was left, and saves every toggle. A
+// remembered face that is gone falls back to the grid's own; that face not installed either, the
+// font list selects nothing and shows its name.
 TEST_F(MainWindowStart, RememberedChoicesStartAsLeftAndEveryChangeIsSaved) {
     choices.saved = {QStringLiteral("SimHei"), true, false};
     start();
@@ -198,7 +127,6 @@ TEST_F(MainWindowStart, RememberedChoicesStartAsLeftAndEveryChangeIsSaved) {
     EXPECT_EQ(child<QPushButton>("Command1")->text(), QStringLiteral("↙"));
     EXPECT_NEAR(window->frameGeometry().width(), 1280 / 20.0 * 17, 1); // no report beside it
     EXPECT_EQ(choices.saves, 0);
-
     child<QPushButton>("Command2")->click();
     EXPECT_EQ(choices.saved, (platform::RememberedChoices{QStringLiteral("SimHei"), true, true}));
     child<QPushButton>("Command1")->click();
@@ -206,9 +134,15 @@ TEST_F(MainWindowStart, RememberedChoicesStartAsLeftAndEveryChangeIsSaved) {
     TearDown();
 
     choices.saved = {QStringLiteral("Gone Sans"), false, true};
+    fonts = fakes::FixedFonts({QStringLiteral("Arial"), QStringLiteral("@宋体")});
     start();
     EXPECT_EQ(picMain()->surface().font().family(), QStringLiteral("宋体"));
     EXPECT_TRUE(window->reportWindow()->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->fontsReady(); }, 5000));
+    auto* combo = child<QComboBox>("Combo1");
+    EXPECT_EQ(std::pair(combo->count(), combo->currentIndex()), std::pair(1, -1));
+    EXPECT_EQ(combo->placeholderText(), QStringLiteral("宋体"));
+    EXPECT_TRUE(combo->isEnabled());
 }
 
 // 导出 iCalendar… offers the shown year and every kind, and saves those events whole where the
@@ -225,7 +159,6 @@ TEST_F(MainWindowTest, ExportsTheChosenYearsAsICalendar) {
         dialog->findChild<QSpinBox*>("fromYear")->setValue(2013);
         EXPECT_FALSE(save->isEnabled()); // backwards
         dialog->findChild<QSpinBox*>("fromYear")->setValue(2012);
-        EXPECT_TRUE(save->isEnabled());
         save->click();
     });
     action("mnuCalendarExport")->trigger();
@@ -240,6 +173,6 @@ TEST_F(MainWindowTest, ExportsTheChosenYearsAsICalendar) {
 
     EXPECT_FALSE(window->exportICalendar(dir.filePath("no/such/folder.ics"), 2012, 2012,
                                          report::kAllCalendarEventKinds));
-    ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].contains(QStringLiteral("folder.ics")));
+    EXPECT_TRUE(told.size() == 1 && told[0].contains(QStringLiteral("folder.ics")))
+        << told.join(u'\n').toStdString();
 }

@@ -12,7 +12,6 @@
 #include "tests/fakes/ManualDayChange.h"
 #include "tests/fakes/MemoryChoiceStore.h"
 #include "tests/promo/GG1TestRig.h"
-#include "view/Navigation.h"
 
 #include <QAction>
 #include <QLabel>
@@ -71,21 +70,6 @@ protected:
     app::PictureBox* picMain() const { return child<app::PictureBox>("picMain"); }
     QString title() const { return child<QLabel>("Label1")->text(); }
     view::DisplayState state() const { return window->displayState(); }
-    void setState(std::int16_t year, std::int16_t month, std::int16_t day) {
-        // Walk there with the commands themselves.
-        window->Image2_Click(4);
-        while (state().CurYear > year)
-            window->Image2_Click(0);
-        while (state().CurYear < year)
-            window->Image2_Click(3);
-        while (state().CurMonth > month)
-            window->Image2_Click(1);
-        while (state().CurMonth < month)
-            window->Image2_Click(2);
-        for (int i = 1; i < day; ++i)
-            window->picMain_KeyDown(view::RightArrow);
-        ASSERT_EQ(state(), (view::DisplayState{year, month, day}));
-    }
 };
 
 // For tests that set the fakes up first and then call start() themselves.
