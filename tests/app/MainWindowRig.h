@@ -15,16 +15,15 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
-inline const QRect kScreenTwips(0, 0, 1280 * 15, 800 * 15);
-
 class MainWindowTest : public ::testing::Test {
 protected:
     fakes::FixedClock clock{{2012, 9, 12}};
-    fakes::FixedScreen screen{{kScreenTwips, QRect(0, 0, 1280 * 15, 760 * 15)}};
+    fakes::FixedScreen screen{{QRect(0, 0, 1280 * 15, 800 * 15), QRect(0, 0, 1280 * 15, 760 * 15)}};
     fakes::FixedFonts fonts{{QStringLiteral("Arial Black"), QStringLiteral("宋体"), QStringLiteral("Arial"),
                              QStringLiteral("MS Sans Serif"), QStringLiteral("@SimSun"),
                              QStringLiteral("SimHei")}};
@@ -32,7 +31,6 @@ protected:
     fakes::ManualDayChange dayChange;
     GG1TestRig promotion;
     std::function<report::TextResourceLoad()> loadTexts = [] { return report::loadTextResources(); };
-    report::OfficialDaysLoad official{report::carriedOfficialDays(), {}};
     QString saveFileChoice; // what the save question answers
     QStringList told;       // what the window told the user
     std::unique_ptr<frmMain> window;
@@ -44,7 +42,9 @@ protected:
                 choices,
                 dayChange,
                 loadTexts,
-                [this] { return official; },
+                [] {
+                    return report::OfficialDaysLoad{report::carriedOfficialDays(), {}};
+                },
                 [this](const QString&) { return saveFileChoice; },
                 [this] { return &promotion.open(); },
                 [this](const QString& message) { told << message; }};
@@ -67,13 +67,18 @@ protected:
         return found;
     }
     QAction* action(const char* name) const { return child<QAction>(name); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
     app::PictureBox* picMain() const { return child<app::PictureBox>("picMain"); }
     QString title() const { return child<QLabel>("Label1")->text(); }
     view::DisplayState state() const { return window->displayState(); }
 };
 
+// Failures show text rather than bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 // For tests that set the fakes up first and then call start() themselves.
 class MainWindowStart : public MainWindowTest {
-protected:
     void SetUp() override {}
 };
