@@ -1,16 +1,116 @@
 // The main window offscreen, with a fixed today and a fixed 1280 x 800 screen: start-up and layout,
-// every way of moving through the calendar, the toggles, closing and the promotion window.
+// every way of moving through the calendar, the toggles, closing and the promotion window, the font
+// pass, the day turning, what assistive technology reads, remembered choices and the export.
 
+#include "app/frmMain.h"
+#include "app/ExportDialog.h"
+#include "app/PictureBox.h"
+#include "app/frmInfo.h"
+#include "platform/DayChange.h"
 #include "report/DayReport.h"
-#include "tests/app/MainWindowRig.h"
+#include "tests/fakes/FixedClock.h"
+#include "tests/fakes/FixedFonts.h"
+#include "tests/fakes/FixedScreen.h"
+#include "tests/fakes/ManualDayChange.h"
+#include "tests/fakes/MemoryChoiceStore.h"
+#include "tests/promo/GG1TestRig.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <gtest/gtest.h>
+#include <memory>
 #include <qpa/qwindowsysteminterface.h>
+
+// Today 2012-09-12, a 1280 x 800 screen with a 40-pixel taskbar, six fonts, choices kept in memory, a
+// day change the test announces. MainWindowStart: the test sets the fakes up, then calls start().
+class MainWindowTest : public ::testing::Test {
+protected:
+    fakes::FixedClock clock{{2012, 9, 12}};
+    fakes::FixedScreen screen{{QRect(0, 0, 1280 * 15, 800 * 15), QRect(0, 0, 1280 * 15, 760 * 15)}};
+    fakes::FixedFonts fonts{{"Arial Black", "宋体", "Arial", "MS Sans Serif", "@SimSun", "SimHei"}};
+    fakes::MemoryChoiceStore choices;
+    fakes::ManualDayChange dayChange;
+    GG1TestRig promotion;
+    std::function<report::TextResourceLoad()> loadTexts = [] { return report::loadTextResources(); };
+    report::OfficialDaysLoad official{report::carriedOfficialDays(), {}};
+    QString saveFileChoice; // what the save question answers
+    QStringList told;       // what the window told the user
+    std::unique_ptr<frmMain> window;
+
+    frmMain::Services services() {
+        return {clock,
+                screen,
+                fonts,
+                choices,
+                dayChange,
+                loadTexts,
+                [this] { return official; },
+                [this](const QString&) { return saveFileChoice; },
+                [this] { return &promotion.open(); },
+                [this](const QString& message) { told << message; }};
+    }
+    void SetUp() override { start(); }
+    void start() {
+        window = std::make_unique<frmMain>(services());
+        ASSERT_TRUE(window->Form_Load());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override {
+        if (window && window->reportWindow())
+            window->reportWindow()->unload();
+        window.reset();
+    }
+
+    template <typename T> T* child(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction* action(const char* name) const { return child<QAction>(name); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    app::PictureBox* picMain() const { return child<app::PictureBox>("picMain"); }
+    QString title() const { return child<QLabel>("Label1")->text(); }
+    view::DisplayState state() const { return window->displayState(); }
+};
+
+// Failures show text rather than bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+class MainWindowStart : public MainWindowTest {
+    void SetUp() override {}
+};
+
+namespace {
+
+// Whether the day number of `day`'s cell is drawn in today's blue.
+bool drawnBlue(app::PictureBox* grid, int day) {
+    const QImage& image = grid->surface().image();
+    const QRect cell = grid->cellRect(day);
+    for (int y = cell.top(); y < cell.top() + 16; ++y)
+        for (int x = cell.left(); x < cell.left() + 24; ++x)
+            if (const QRgb c = image.pixel(QPointF(x, y).toPoint() * image.devicePixelRatio());
+                qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80)
+                return true;
+    return false;
+}
+
+} // namespace
 
 // Comes up on today, the grid holding the keys, the pair centred and the report window docked; the
 // icon carries every drawn size so none is scaled (a scaled 16 px icon blurs). Never smaller than
@@ -48,24 +148,20 @@ TEST_F(MainWindowTest, StartsOnTodayCentredAndKeepsItsLayout) {
     EXPECT_TRUE(docked());
     for (const auto show : {&QWidget::showMinimized, &QWidget::showMaximized}) {
         (window.get()->*show)();
-        QApplication::processEvents();
         EXPECT_FALSE(info->isVisible());
         window->showNormal();
-        QApplication::processEvents();
         EXPECT_TRUE(info->isVisible());
     }
 }
 
-// Each row one input and where it leads: a click in a day's cell chooses it, whatever the button
-// and modifiers, but not in the header band or an empty cell; the keys reach the grid, Tab too; the
-// wheel steps a month a notch, parts adding up; each icon and menu entry does its own step;
-// 转到今天 reads the clock anew.
+// Each row one input and where it leads: a click in a day's cell chooses it, whatever the button,
+// but not in the header band or an empty cell; the keys reach the grid, Tab too (what
+// each key does: the navigation table); the wheel steps a month a notch, parts adding up; each icon
+// and menu entry does its own step; 转到今天 reads the clock anew.
 TEST_F(MainWindowTest, IconsMenusMouseKeysAndWheel) {
     const view::MonthGeometry grid = window->gridGeometry();
-    const auto click = [&](Qt::MouseButton button, int column, int row) {
-        QTest::mouseClick(
-            picMain(), button, Qt::ShiftModifier,
-            QPoint(int(column * grid.CellWidth + 10), int(grid.gridTop() + row * grid.CellHeight + 5)));
+    const auto cell = [&](int column, int row) {
+        return QPoint(int(column * grid.CellWidth + 10), int(grid.gridTop() + row * grid.CellHeight + 5));
     };
     const auto wheel = [&](int eighths) {
         QWheelEvent event(QPointF(50, 100), picMain()->mapToGlobal(QPointF(50, 100)), {}, QPoint(0, eighths),
@@ -73,12 +169,11 @@ TEST_F(MainWindowTest, IconsMenusMouseKeysAndWheel) {
         QApplication::sendEvent(picMain(), &event);
     };
     const std::pair<std::function<void()>, view::DisplayState> steps[] = {
-        {[&] { click(Qt::LeftButton, 6, 0); }, {2012, 9, 1}}, // September 2012 begins on a Saturday
-        {[&] { click(Qt::RightButton, 2, 2); }, {2012, 9, 11}},
-        {[&] { click(Qt::LeftButton, 0, 0); }, {2012, 9, 11}},
+        {[&] { QTest::mouseClick(picMain(), Qt::LeftButton, {}, cell(6, 0)); }, {2012, 9, 1}}, // a Saturday
+        {[&] { QTest::mouseClick(picMain(), Qt::RightButton, {}, cell(2, 2)); }, {2012, 9, 11}},
+        {[&] { QTest::mouseClick(picMain(), Qt::LeftButton, {}, cell(0, 0)); }, {2012, 9, 11}},
         {[&] { QTest::mouseClick(picMain(), Qt::LeftButton, {}, QPoint(10, 3)); }, {2012, 9, 11}},
-        {[&] { QTest::keyClick(picMain(), Qt::Key_Right); },
-         {2012, 9, 12}}, // each key: the navigation table in tests/view
+        {[&] { QTest::keyClick(picMain(), Qt::Key_Right); }, {2012, 9, 12}},
         {[&] { QTest::keyClick(picMain(), Qt::Key_Down, Qt::ShiftModifier); }, {2012, 9, 19}},
         {[&] { QTest::keyClick(picMain(), Qt::Key_Tab); }, {2012, 9, 19}},
         {[&] { QTest::keyClick(picMain(), Qt::Key_PageDown); }, {2012, 10, 1}},
@@ -98,8 +193,7 @@ TEST_F(MainWindowTest, IconsMenusMouseKeysAndWheel) {
         input();
         EXPECT_EQ(state(), expected) << "step " << &input - &steps[0].first;
     }
-    EXPECT_TRUE(title().startsWith(QStringLiteral("2020年2月29日")));
-    EXPECT_TRUE(picMain()->hasFocus());
+    EXPECT_TRUE(title().startsWith(QStringLiteral("2020年2月29日")) && picMain()->hasFocus());
 }
 
 // The report toggle and its menu entry hide and show the report window, keep caption and check
@@ -114,11 +208,10 @@ TEST_F(MainWindowTest, ReportAndEnlargeToggles) {
     QAction* menu = action("mnuViewShowInfo");
     const QRect before = window->frameGeometry();
     const int infoWidth = info->frameGeometry().width();
-    EXPECT_TRUE(menu->isChecked());
 
     command2->click();
-    EXPECT_FALSE(info->isVisible());
-    EXPECT_EQ(std::pair(command2->text(), menu->isChecked()), std::pair(QStringLiteral("→"), false));
+    EXPECT_EQ(std::tuple(info->isVisible(), command2->text(), menu->isChecked()),
+              std::tuple(false, QStringLiteral("→"), false));
     EXPECT_NEAR(window->frameGeometry().left(), before.left() + infoWidth / 2, 1);
     window->resize(window->size() + QSize(30, 0));
     QTest::keyClick(picMain(), Qt::Key_Right);
@@ -128,8 +221,8 @@ TEST_F(MainWindowTest, ReportAndEnlargeToggles) {
     window->resize(window->size() - QSize(30, 0));
 
     menu->trigger();
-    EXPECT_TRUE(info->isVisible());
-    EXPECT_EQ(std::pair(command2->text(), menu->isChecked()), std::pair(QStringLiteral("←"), true));
+    EXPECT_EQ(std::tuple(info->isVisible(), command2->text(), menu->isChecked()),
+              std::tuple(true, QStringLiteral("←"), true));
     EXPECT_NEAR(window->frameGeometry().left(), before.left(), 1);
 
     command1->click();
@@ -148,15 +241,12 @@ TEST_F(MainWindowTest, ReportAndEnlargeToggles) {
     }
 
     window->showMaximized();
-    QApplication::processEvents();
     const QRect maximised = window->frameGeometry();
-    command1->click();
-    command2->click();
-    command2->click();
+    for (QPushButton* toggle : {command1, command2, command2})
+        toggle->click();
     EXPECT_TRUE(window->isMaximized() && window->frameGeometry() == maximised && !info->isVisible());
     window->showNormal();
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return std::abs(window->frameGeometry().width() - enlarged.width()) <= 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->frameGeometry().size() == enlarged.size(); }));
     EXPECT_TRUE(info->isVisible() && window->frameGeometry().left() >= 0 &&
                 info->frameGeometry().right() < 1280);
     EXPECT_EQ(info->frameGeometry().left(), window->frameGeometry().right() + 1);
@@ -164,9 +254,11 @@ TEST_F(MainWindowTest, ReportAndEnlargeToggles) {
 
 // The user's close of the report window (its close button, Alt+F4) is refused; the program's goes
 // through. Closing the main window takes the report window along and stops the promotion timer;
-// once it has fired (from its first day on, 3 s after start-up) it opens one promotion window,
-// which also goes with the main window.
-TEST_F(MainWindowTest, ClosingTakesTheOtherWindowsAlong) {
+// once that has fired (from the promotion's first day on, 3 s after start-up) it opens one window,
+// which goes with the main window too. Before that day nothing is armed; a missing text resource
+// stops start-up, the user told which, nothing shown or armed.
+TEST_F(MainWindowStart, ClosingTakesTheOtherWindowsAlong) {
+    start();
     frmInfo* info = window->reportWindow();
     auto* timer = child<QTimer>("Timer3");
     EXPECT_TRUE(timer->isActive() && timer->interval() == 3000);
@@ -174,10 +266,9 @@ TEST_F(MainWindowTest, ClosingTakesTheOtherWindowsAlong) {
         info->windowHandle());
     EXPECT_TRUE(info->isVisible());
     window->close();
-    EXPECT_FALSE(info->isVisible() || window->isVisible() || timer->isActive());
-    EXPECT_EQ(window->promotionWindow(), nullptr);
-
+    EXPECT_FALSE(info->isVisible() || window->isVisible() || timer->isActive() || window->promotionWindow());
     TearDown();
+
     start();
     EXPECT_TRUE(window->reportWindow()->close()); // as when the application quits at logout
     QMetaObject::invokeMethod(child<QTimer>("Timer3"), "timeout");
@@ -188,24 +279,17 @@ TEST_F(MainWindowTest, ClosingTakesTheOtherWindowsAlong) {
     window->close();
     GG1TestRig::runDeferredDeletes();
     EXPECT_TRUE(first.isNull());
-}
+    TearDown();
 
-// Before its first day the promotion is not armed. A missing text resource stops start-up: the user
-// is told which, and nothing is shown or armed.
-TEST_F(MainWindowStart, NoPromotionBeforeItsDateAndNoStartWithoutTexts) {
     clock.set({2012, 9, 11});
     start();
     EXPECT_FALSE(child<QTimer>("Timer3")->isActive());
     TearDown();
-
-    clock.set({2012, 9, 12});
     loadTexts = [] { return report::TextResourceLoad{{}, QStringLiteral("文字资源 104 缺失")}; };
     window = std::make_unique<frmMain>(services());
     EXPECT_FALSE(window->Form_Load());
     EXPECT_EQ(told, QStringList{QStringLiteral("文字资源 104 缺失")});
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->reportWindow(), nullptr);
-    EXPECT_FALSE(child<QTimer>("Timer3")->isActive());
+    EXPECT_FALSE(window->isVisible() || window->reportWindow() || child<QTimer>("Timer3")->isActive());
 }
 
 // The font pass runs from the event loop: the window is used before it has served any event, while
@@ -217,21 +301,16 @@ TEST_F(MainWindowStart, FontPassFillsTheListWhileTheWindowIsInUse) {
     ASSERT_TRUE(window->Form_Load());
     auto* combo = child<QComboBox>("Combo1");
     EXPECT_FALSE(window->fontsReady() || combo->isEnabled());
-    EXPECT_EQ(window->reportWindow()->windowTitle(), QStringLiteral("日程信息"));
     QStringList captions;
     QObject::connect(window->reportWindow(), &QWidget::windowTitleChanged,
                      [&](const QString& title) { captions << title; });
     window->Image2_Click(2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->fontsReady(); }, 5000));
-    EXPECT_TRUE(combo->isEnabled());
     EXPECT_EQ(std::pair(captions.first(), captions.last()),
               std::pair(QStringLiteral("↙ 正在处理字体……1/6"), QStringLiteral("↓ 日程信息")));
-    EXPECT_TRUE(captions.contains(QStringLiteral("↙ 正在处理字体……6/6")));
-    QStringList listed;
-    for (int i = 0; i < combo->count(); ++i)
-        listed << combo->itemText(i);
-    EXPECT_EQ(listed,
-              (QStringList{QStringLiteral("宋体"), QStringLiteral("Arial"), QStringLiteral("SimHei")}));
+    EXPECT_TRUE(combo->isEnabled() && captions.contains(QStringLiteral("↙ 正在处理字体……6/6")));
+    EXPECT_EQ(std::tuple(combo->count(), combo->itemText(0), combo->itemText(1), combo->itemText(2)),
+              std::tuple(3, QStringLiteral("宋体"), QStringLiteral("Arial"), QStringLiteral("SimHei")));
     EXPECT_EQ(combo->currentText(), QStringLiteral("宋体"));
     EXPECT_EQ(choices.saves, 0);
     combo->setFocus(Qt::MouseFocusReason);
@@ -243,8 +322,8 @@ TEST_F(MainWindowStart, FontPassFillsTheListWhileTheWindowIsInUse) {
     EXPECT_EQ(state(), (view::DisplayState{2012, 10, 8}));
     EXPECT_EQ(picMain()->surface().font().family(), QStringLiteral("宋体"));
     combo->setCurrentIndex(combo->findText(QStringLiteral("SimHei")));
-    EXPECT_EQ(picMain()->surface().font().family(), QStringLiteral("SimHei"));
-    EXPECT_EQ(picMain()->surface().font().pointSize(), 9);
+    const QFont face = picMain()->surface().font();
+    EXPECT_EQ(std::pair(face.family(), face.pointSize()), std::pair(QStringLiteral("SimHei"), 9));
     EXPECT_EQ(choices.saved.fontFamily, QStringLiteral("SimHei"));
     TearDown();
 
@@ -253,6 +332,131 @@ TEST_F(MainWindowStart, FontPassFillsTheListWhileTheWindowIsInUse) {
     window->close();
     EXPECT_TRUE(window->fontsReady());
     QTest::qWait(50);
-    EXPECT_EQ(child<QComboBox>("Combo1")->count(), 0);
-    EXPECT_FALSE(child<QComboBox>("Combo1")->isEnabled());
+    EXPECT_TRUE(child<QComboBox>("Combo1")->count() == 0 && !child<QComboBox>("Combo1")->isEnabled());
+}
+
+// The system's notice comes just after local midnight: put the process in a zone where midnight
+// is under two seconds away and wait for it.
+TEST(DayChange, AnnouncesLocalMidnight) {
+    const auto restoreZone = qScopeGuard([saved = qgetenv("TZ")] {
+        saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved);
+        tzset();
+    });
+    const qint64 secondsToMidnight = 86400 - QDateTime::currentSecsSinceEpoch() % 86400; // in UTC
+    const int offset = int((secondsToMidnight - 2) % 86400); // local = UTC + offset
+    qputenv("TZ", QTime(0, 0).addSecs(offset).toString(QStringLiteral("'KZT-'hh:mm:ss")).toLatin1());
+    tzset();
+    platform::SystemDayChange notice;
+    QSignalSpy announced(&notice, &platform::DayChange::mayHaveChanged);
+    EXPECT_TRUE(announced.wait(4000));
+}
+
+// Left open across midnight, the grid marks the new today when the day change is announced, and
+// the chosen day stays. A clock outside 1901..2049 shows the nearest month of the calendar without
+// a today mark, and 转到今天 stays there (which day, at every edge: the navigation table).
+TEST_F(MainWindowStart, TodaysMarkFollowsTheClock) {
+    start();
+    EXPECT_TRUE(drawnBlue(picMain(), 12));
+    clock.set({2012, 9, 13});
+    dayChange.announce();
+    EXPECT_TRUE(!drawnBlue(picMain(), 12) && drawnBlue(picMain(), 13));
+    EXPECT_EQ(state(), (view::DisplayState{2012, 9, 12}));
+    for (const auto& [today, shown] :
+         {std::pair{core::CivilDate{2060, 5, 31}, view::DisplayState{2049, 12, 31}},
+          {{1899, 2, 28}, {1901, 1, 28}}}) {
+        TearDown();
+        clock.set(today);
+        start();
+        EXPECT_EQ(state(), shown);
+        for (int day = 1; day <= 31; ++day)
+            EXPECT_FALSE(drawnBlue(picMain(), day)) << day;
+        window->Image2_Click(4);
+        EXPECT_EQ(state(), shown);
+    }
+}
+
+// The grid reads as a table of named day cells whose selection and focus follow the chosen day;
+// the icons, buttons and font list have names. (desktop_check.py reads the events through AT-SPI.)
+TEST_F(MainWindowTest, AssistiveTechnologyReadsTheGrid) {
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(picMain());
+    ASSERT_TRUE(grid && grid->role() == QAccessible::Table && grid->tableInterface());
+    QAccessibleTableInterface* table = grid->tableInterface();
+    EXPECT_EQ(std::pair(table->columnCount(), table->rowCount()), std::pair(7, 6));
+    EXPECT_EQ(table->columnDescription(0), QStringLiteral("星期日"));
+    // September 2012 begins on a Saturday: the 12th stands in row 2, column 3.
+    QAccessibleInterface* twelfth = table->cellAt(2, 3);
+    EXPECT_TRUE(
+        twelfth->text(QAccessible::Name).startsWith(QStringLiteral("2012年9月12日 星期三 农历七月廿七")));
+    EXPECT_TRUE(twelfth->state().selected && twelfth->state().focused && grid->focusChild() == twelfth);
+    EXPECT_TRUE(table->cellAt(0, 0)->text(QAccessible::Name).isEmpty()); // before the 1st
+    EXPECT_TRUE(table->cellAt(5, 0)->text(QAccessible::Name).endsWith(QStringLiteral(" 休 中秋节")));
+    EXPECT_EQ(grid->childAt(twelfth->rect().center().x(), twelfth->rect().center().y()), twelfth);
+
+    QTest::keyClick(picMain(), Qt::Key_Right);
+    EXPECT_TRUE(!twelfth->state().selected && table->cellAt(2, 4)->state().focused);
+    EXPECT_EQ(table->selectedCells(), QList{table->cellAt(2, 4)});
+
+    const char* named[][2] = {{"Image2_0", "上一年"},   {"Image2_1", "上个月"},      {"Image2_2", "下个月"},
+                              {"Image2_3", "下一年"},   {"Image2_4", "今天"},        {"Combo1", "字体"},
+                              {"Command1", "放大窗口"}, {"Command2", "隐藏日程信息"}};
+    for (const auto& [name, accessibleName] : named)
+        EXPECT_EQ(child<QWidget>(name)->accessibleName(), QString::fromUtf8(accessibleName)) << name;
+}
+
+// Started with remembered choices, the window comes up as it was left, and saves every toggle. A
+// remembered face that is gone falls back to the grid's own; that face not installed either, the
+// font list selects nothing and shows its name.
+TEST_F(MainWindowStart, RememberedChoicesStartAsLeftAndEveryChangeIsSaved) {
+    choices.saved = {QStringLiteral("SimHei"), true, false};
+    start();
+    EXPECT_EQ(std::tuple(picMain()->surface().font().family(), button("Command1")->text(),
+                         button("Command2")->text(), action("mnuViewShowInfo")->isChecked(),
+                         window->reportWindow()->isVisible()),
+              std::tuple(QStringLiteral("SimHei"), QStringLiteral("↙"), QStringLiteral("→"), false, false));
+    EXPECT_NEAR(window->frameGeometry().width(), 1280 / 20.0 * 17, 1); // no report beside it
+    EXPECT_EQ(choices.saves, 0);
+    button("Command2")->click();
+    EXPECT_EQ(choices.saved, (platform::RememberedChoices{QStringLiteral("SimHei"), true, true}));
+    button("Command1")->click();
+    EXPECT_EQ(choices.saved, (platform::RememberedChoices{QStringLiteral("SimHei"), false, true}));
+    TearDown();
+
+    choices.saved = {QStringLiteral("Gone Sans"), false, true};
+    fonts = fakes::FixedFonts({QStringLiteral("Arial"), QStringLiteral("@宋体")});
+    start();
+    EXPECT_EQ(std::pair(picMain()->surface().font().family(), window->reportWindow()->isVisible()),
+              std::pair(QStringLiteral("宋体"), true));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->fontsReady(); }, 5000));
+    auto* combo = child<QComboBox>("Combo1");
+    EXPECT_EQ(std::tuple(combo->count(), combo->currentIndex(), combo->placeholderText(), combo->isEnabled()),
+              std::tuple(1, -1, QStringLiteral("宋体"), true));
+}
+
+// 导出 iCalendar… offers the shown year and every kind, and saves those events whole where the
+// user chose; a file that cannot be written is told, by its name.
+TEST_F(MainWindowTest, ExportsTheChosenYearsAsICalendar) {
+    QTemporaryDir dir;
+    saveFileChoice = dir.filePath("kesparo-2012.ics");
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<app::ExportDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(std::pair(dialog->fromYear(), dialog->toYear()), std::pair(2012, 2012));
+        EXPECT_EQ(dialog->kinds(), report::kAllCalendarEventKinds);
+        auto* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+        dialog->findChild<QSpinBox*>("fromYear")->setValue(2013);
+        EXPECT_FALSE(save->isEnabled()); // backwards
+        dialog->findChild<QSpinBox*>("fromYear")->setValue(2012);
+        save->click();
+    });
+    action("mnuCalendarExport")->trigger();
+    QFile file(saveFileChoice);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20120101") && text.contains("DTSTART;VALUE=DATE:20121221"));
+    EXPECT_FALSE(text.contains("DTSTART;VALUE=DATE:2011") || text.contains("DTSTART;VALUE=DATE:2013"));
+    EXPECT_TRUE(text.contains("SUMMARY:休 国庆节") && told.isEmpty());
+
+    EXPECT_FALSE(window->exportICalendar(dir.filePath("no/such/folder.ics"), 2012, 2012,
+                                         report::kAllCalendarEventKinds));
+    EXPECT_TRUE(told.size() == 1 && told[0].contains(QStringLiteral("folder.ics")));
 }
