@@ -127,7 +127,7 @@ TEST(MonthPainter, CellLinesAndTitle) {
     for (const auto& [shown, day, lines] :
          {std::tuple{view::DisplayState{1932, 8, 1}, 8, "8 初七|中国男子节 父亲节|七夕情人节|立秋"},
           {{1932, 8, 1}, 9, "9 初八"},
-          {{2009, 10, 1}, 1, "1 十三|国庆节 国际音乐日"},
+          {{2011, 1, 1}, 1, "1 廿七|元旦"}, // in the red of a day off
           {{2009, 5, 1}, 10, "10 十六"}}) {
         QStringList drawn;
         for (const DrawOp& line : draw(shown).cells.at(day))
