@@ -129,10 +129,11 @@ TEST(MonthPainter, CellLinesAndTitle) {
           {{1932, 8, 1}, 9, "9 初八"},
           {{2011, 1, 1}, 1, "1 廿七|元旦"}, // in the red of a day off
           {{2009, 5, 1}, 10, "10 十六"}}) {
-        QStringList drawn;
-        for (const DrawOp& line : draw(shown).cells.at(day))
-            drawn << line.text;
-        EXPECT_EQ(drawn.join(u'|'), QString::fromUtf8(lines));
+        const Drawn drawn = draw(shown);
+        QStringList printed;
+        for (const DrawOp& line : drawn.cells.at(day))
+            printed << line.text;
+        EXPECT_EQ(printed.join(u'|'), QString::fromUtf8(lines));
     }
     for (const auto& [shown, title] :
          {std::pair{view::DisplayState{2012, 9, 12}, "2012年9月12日 星期三  壬辰(龙) 七月廿七"},
