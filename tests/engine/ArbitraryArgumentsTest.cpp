@@ -4,40 +4,16 @@
 
 #include "tests/engine/TestDate.h"
 
-#include <gtest/gtest.h>
-#include <limits>
+#include <climits>
 #include <random>
 
 namespace {
 
 // Mostly values near the interesting edges, sometimes anything at all.
 int pick(std::mt19937& random) {
-    static const int edges[] = {0,
-                                1,
-                                -1,
-                                12,
-                                13,
-                                29,
-                                30,
-                                31,
-                                32,
-                                49,
-                                50,
-                                1863,
-                                1864,
-                                1874,
-                                1899,
-                                1900,
-                                1911,
-                                2049,
-                                2050,
-                                2051,
-                                32767,
-                                32768,
-                                -32768,
-                                -32769,
-                                std::numeric_limits<int>::max(),
-                                std::numeric_limits<int>::min()};
+    static const int edges[] = {0,    1,    -1,    12,    13,     29,     30,      31,     32,
+                                49,   50,   1863,  1864,  1874,   1899,   1900,    1911,   2049,
+                                2050, 2051, 32767, 32768, -32768, -32769, INT_MAX, INT_MIN};
     switch (random() % 4) {
     case 0:
         return edges[random() % std::size(edges)];
@@ -50,17 +26,6 @@ int pick(std::mt19937& random) {
     }
 }
 
-void expectSoundLunarDate(const clsDate& date) {
-    ASSERT_GE(date.lYear(), 1900);
-    ASSERT_LE(date.lYear(), 2050);
-    ASSERT_GE(date.lMonth(), 1);
-    ASSERT_LE(date.lMonth(), 12);
-    ASSERT_GE(date.lDay(), 1);
-    ASSERT_LE(date.lDay(), 30);
-    ASSERT_GE(date.sWeekDay(), 1);
-    ASSERT_LE(date.sWeekDay(), 7);
-}
-
 } // namespace
 
 TEST(ArbitraryArguments, EveryOperationGivesADefinedAnswer) {
@@ -68,15 +33,15 @@ TEST(ArbitraryArguments, EveryOperationGivesADefinedAnswer) {
     clsDate date;
     for (int round = 0; round < 200000; ++round) {
         const int a = pick(random), b = pick(random), c = pick(random);
-        if (round % 2 == 0) {
+        if (round % 2 == 0)
             date.sInitDate(a, b, c);
-            ASSERT_GE(date.sYear(), -32768);
-            ASSERT_LE(date.sYear(), 32767);
-        } else {
+        else
             date.lInitDate(a, b, c, (round & 2) != 0);
-        }
-        expectSoundLunarDate(date);
-        const clsDate before = date;
+        const auto before = state(date);
+        const auto [solar, sYear, sMonth, sDay, lYear, lMonth, lDay, leap] = before;
+        ASSERT_TRUE(sYear >= -32768 && sYear <= 32767 && lYear >= 1900 && lYear <= 2050 && lMonth >= 1 &&
+                    lMonth <= 12 && lDay >= 1 && lDay <= 30 && date.sWeekDay() >= 1 && date.sWeekDay() <= 7)
+            << testing::PrintToString(before) << " weekday " << date.sWeekDay();
         const QString texts[] = {
             date.lSolarTerm(),         date.wHoliday(),    date.lHoliday(),
             date.sHoliday(),           date.sWeekDayStr(), date.Constellation(a, b),
@@ -88,37 +53,6 @@ TEST(ArbitraryArguments, EveryOperationGivesADefinedAnswer) {
             ASSERT_LE(text.size(), 64);
         ASSERT_EQ(date.GanZhi(b).size(), 2);
         ASSERT_EQ(date.YearAttribute(c).size(), 1);
-        ASSERT_EQ(date.SolarDate(), before.SolarDate());
-        ASSERT_EQ(date.lDay(), before.lDay());
+        ASSERT_EQ(state(date), before);
     }
-}
-
-TEST(ArbitraryArguments, DaysOutsideTheRangeAreHeldToItsEnds) {
-    clsDate date;
-    date.sInitDate(1900, 1, 30);
-    EXPECT_EQ(date.lYear(), 1900);
-    EXPECT_EQ(date.lMonth(), 1);
-    EXPECT_EQ(date.lDay(), 1);
-    date.sInitDate(-32768, -32768, -32768);
-    EXPECT_EQ(date.lYear(), 1900);
-    date.sInitDate(2050, 2, 21); // within lunar 2050's twelve 29-day months
-    EXPECT_EQ(date.lYear(), 2050);
-    EXPECT_EQ(date.lMonth(), 2);
-    EXPECT_EQ(date.lDay(), 1);
-    date.sInitDate(32767, 32767, 32767);
-    EXPECT_EQ(date.lYear(), 2050);
-    EXPECT_EQ(date.lMonth(), 12);
-    EXPECT_EQ(date.lDay(), 29);
-    EXPECT_EQ(date.sYear(), 32767);
-    date.sInitDate(std::numeric_limits<int>::max(), 1, 1); // held to 16 bits
-    EXPECT_EQ(date.sYear(), 32767);
-    date.lInitDate(1800, 0, 99);
-    EXPECT_EQ(date.lYear(), 1900);
-    EXPECT_EQ(date.lMonth(), 1);
-    EXPECT_EQ(date.lDay(), 30);
-    EXPECT_EQ(solarOf(date), "1900-03-01");
-    date.lInitDate(2100, 13, -5, true);
-    EXPECT_EQ(date.lYear(), 2050);
-    EXPECT_EQ(date.lMonth(), 12);
-    EXPECT_EQ(date.lDay(), 1);
 }
