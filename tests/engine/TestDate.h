@@ -27,8 +27,12 @@ inline clsDate dayOf(core::DayNumber day) {
     return calendar;
 }
 
+inline core::DayNumber dayFromIso(const QString& iso) {
+    return core::dayNumber(iso.left(4).toInt(), iso.mid(5, 2).toInt(), iso.mid(8, 2).toInt());
+}
+
 inline clsDate solarDay(const QString& iso) {
-    return dayOf(core::dayNumber(iso.left(4).toInt(), iso.mid(5, 2).toInt(), iso.mid(8, 2).toInt()));
+    return dayOf(dayFromIso(iso));
 }
 
 // Everything a clsDate holds.

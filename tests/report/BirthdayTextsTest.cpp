@@ -1,16 +1,15 @@
-// The birthday texts (resource 104) as one careful writer's work, checked on what the program
-// carries: every record's length and sections, a distinct flower for (nearly) every day with one
-// Latin name each way, no stock phrase that runs through a section, the reader addressed as 你,
-// fortunes for ordinary people, and people given with their birth year. Each rule is also shown
-// to catch a record broken on purpose.
+// The birthday texts (resource 104) as one careful writer's work: every record's length and
+// sections, a distinct flower for (nearly) every day with one Latin name each way, no stock phrase
+// running through a section, the reader addressed as 你, fortunes for ordinary people, people with
+// their birth year. Each rule is also shown to catch a record broken on purpose.
 
 #include "report/TextResourceLoader.h"
+#include "tests/engine/TestDate.h"
 
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -86,11 +85,11 @@ TEST(BirthdayTexts, ReadAsOneWritersWork) {
     const report::TextResourceLoad load = report::loadTextResources();
     ASSERT_TRUE(load.ok());
     const QStringList records = load.texts.BirthFlowers.mid(0, 366);
-    EXPECT_EQ(faults(records), QStringList()) << faults(records).join(u'\n').toStdString();
+    EXPECT_EQ(faults(records), QStringList());
 
     // One record broken at a time, one way per rule: each is caught.
     const std::function<void(QStringList&)> breakages[] = {
-        [](QStringList& r) { r[0].replace(QStringLiteral("\\n【守护星】"), QStringLiteral("【守护星】")); },
+        [](QStringList& r) { r[0].replace("\\n【守护星】", "【守护星】"); },
         [](QStringList& r) { r[1] += QString(90, u'好'); },
         [](QStringList& r) {
             for (int i = 0; i < 20; ++i) // twenty days more share a flower with another
@@ -102,13 +101,10 @@ TEST(BirthdayTexts, ReadAsOneWritersWork) {
         },
         [](QStringList& r) { r[6].replace(QRegularExpression("（\\d{4}年）"), QString()); },
         [](QStringList& r) { r[7].replace(u'你', u'他'); },
-        [](QStringList& r) {
-            r[8].replace(QStringLiteral("【命运】"), QStringLiteral("【命运】后世记得你的作品。"));
-        },
+        [](QStringList& r) { r[8].replace("【命运】", "【命运】后世记得你的作品。"); },
         [](QStringList& r) {
             for (QString& record : r)
-                record.replace(QStringLiteral("【守护星】"),
-                               QStringLiteral("【守护星】本旬由木星主管，视野开阔。"));
+                record.replace("【守护星】", "【守护星】本旬由木星主管，视野开阔。");
         },
     };
     for (std::size_t i = 0; i < std::size(breakages); ++i) {

@@ -15,22 +15,18 @@
 
 namespace {
 
-QByteArray repeated(const char* text, int times) {
-    return QByteArray(text).repeated(times);
-}
-
 // Titles that start after 0, 1 and 2 ASCII bytes put octet 75 on each byte of a three-byte
 // character; four-byte characters as well. Every physical line is as full as the characters allow,
 // within 75 octets, continued by one space, and a whole UTF-8 text by itself.
 TEST(Folding, KeepsEveryLineWithin75OctetsAndEveryCharacterWhole) {
     const QByteArray lines[] = {
         "SUMMARY:立春",
-        "X:" + repeated("a", 73),
-        "X:" + repeated("a", 74),
-        "SUMMARY:" + repeated("国际盲人节", 12),
-        "SUMMARY:a" + repeated("国际盲人节", 12),
-        "SUMMARY:ab" + repeated("国际盲人节", 12),
-        "SUMMARY:a" + repeated("\xF0\xA0\x80\x80", 60),
+        "X:" + QByteArray(73, 'a'),
+        "X:" + QByteArray(74, 'a'),
+        "SUMMARY:" + QByteArray("国际盲人节").repeated(12),
+        "SUMMARY:a" + QByteArray("国际盲人节").repeated(12),
+        "SUMMARY:ab" + QByteArray("国际盲人节").repeated(12),
+        "SUMMARY:a" + QByteArray("\xF0\xA0\x80\x80").repeated(60),
     };
     for (const QByteArray& line : lines) {
         SCOPED_TRACE(line.toStdString());

@@ -4,22 +4,13 @@
 
 #include "report/OfficialDaysFormat.h"
 #include "report/OfficialDaysLoader.h"
+#include "tests/engine/TestDate.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
-
-using engine::OfficialDay;
-using engine::OfficialDayKind;
-
-QString isoDate(core::DayNumber day) {
-    const core::CivilDate date = core::civilDate(day);
-    return QString::asprintf("%04d-%02d-%02d", date.year, date.month, date.day);
-}
 
 QStringList listed(const engine::OfficialDays& days) {
     QStringList lines;
@@ -54,15 +45,11 @@ TEST(OfficialDaysFormat, ReadsGoodLinesAndWarnsOncePerBadLine) {
     EXPECT_EQ(listed(parse.days),
               (QStringList{"2027-01-01 休 新年", "2027-01-02 休 元旦",
                            "2027-02-06 班 " + QString::fromUtf8(longName), "2027-03-07 班 春节"}));
-    const QStringList warnings = {"7: expected",
-                                  "8: no such day: 2027-02-29",
-                                  "9: expected",
-                                  "10: expected",
-                                  "11: expected",
-                                  "12: not UTF-8",
-                                  "13: expected",
-                                  "14: expected",
-                                  "15: the day of line 3 again"};
+    const QStringList warnings =
+        QStringLiteral("7: expected|8: no such day: 2027-02-29|9: expected|10: expected|"
+                       "11: expected|12: not UTF-8|13: expected|14: expected|"
+                       "15: the day of line 3 again")
+            .split(u'|');
     ASSERT_EQ(parse.warnings.size(), warnings.size()) << parse.warnings.join(u'\n').toStdString();
     for (qsizetype i = 0; i < warnings.size(); ++i)
         EXPECT_TRUE(parse.warnings[i].startsWith("user.tsv:" + warnings[i]))
@@ -73,19 +60,11 @@ TEST(OfficialDaysFormat, ReadsGoodLinesAndWarnsOncePerBadLine) {
 // table, read through the program's own resource and parser, lists exactly the days of the
 // outside source, each with its kind and name.
 TEST(CarriedOfficialDays, AgreeDayByDayWithTheOutsideSource) {
-    QFile file(QStringLiteral(KESPARO_TEST_DATA_DIR "/official-days-oracle.tsv"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     std::map<core::DayNumber, engine::OfficialDay> expected;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList fields = line.split(u'\t');
-        if (line.startsWith(u'#') || fields[0] == u"day")
-            continue;
-        ASSERT_EQ(fields.size(), 4) << line.toStdString();
-        const QDate date = QDate::fromString(fields[0], Qt::ISODate);
-        expected[core::dayNumber(date.year(), date.month(), date.day())] = {
-            fields[1] == u"1" ? engine::OfficialDayKind::WorkingDay : engine::OfficialDayKind::DayOff,
-            fields[2]};
-    }
+    for (const QStringList& row : dataRows("official-days-oracle.tsv"))
+        expected[dayFromIso(row[0])] = {row.value(1) == u"1" ? engine::OfficialDayKind::WorkingDay
+                                                             : engine::OfficialDayKind::DayOff,
+                                        row.value(2)};
     ASSERT_GT(expected.size(), 800u);
 
     EXPECT_TRUE(report::loadOfficialDays(QStringLiteral("/nonexistent/holidays.tsv")).warnings.isEmpty());
