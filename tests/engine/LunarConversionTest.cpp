@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+// The range's ends, arguments beyond them and leap flags, as tests/data/conversion-edges.tsv lists them.
 TEST(LunarConversion, EdgeArgumentsInTheTable) {
     for (const QStringList& row : dataRows("conversion-edges.tsv")) {
         clsDate date;
@@ -40,7 +41,7 @@ TEST(LunarConversion, IsTodayAsksTheClock) {
 // Every solar day of the range: lInitDate of its lunar date gives the day back; lunar days count
 // up by one or start again at 1 after a 29th or 30th; months follow each other in order with at
 // most one leap month a year, right after its ordinary month; the day before each lunar New
-// Year's Day, and no other, is 除夕, and finding that out changes nothing.
+// Year's Day, and no other, is 除夕 (asked of a const date: lHoliday must leave it as it is).
 TEST(LunarConversion, WalkEveryDayOfTheRange) {
     std::map<int, std::set<int>> leapMonthsByYear;
     clsDate previous;
@@ -52,10 +53,7 @@ TEST(LunarConversion, WalkEveryDayOfTheRange) {
         back.lInitDate(date.lYear(), date.lMonth(), date.lDay(), date.IsLeap());
         ASSERT_EQ(state(back), state(date)) << isoDate(day).toStdString();
 
-        const auto before = state(date);
         const bool isEve = date.lHoliday() == u"除夕";
-        ASSERT_EQ(state(date), before);
-
         if (date.IsLeap())
             leapMonthsByYear[date.lYear()].insert(date.lMonth());
         if (day > kFirstDay) {
