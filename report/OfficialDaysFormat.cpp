@@ -1,6 +1,8 @@
 #include "report/OfficialDaysFormat.h"
 
-#include <QRegularExpression>
+#include "core/IsoDate.h"
+
+#include <QList>
 #include <QStringDecoder>
 #include <optional>
 #include <unordered_map>
@@ -8,13 +10,35 @@
 namespace report {
 namespace {
 
-// Blanks between fields are TABs or spaces; a name is printable and has no blanks.
-const QRegularExpression& lineForm() {
-    static const QRegularExpression form(
-        QStringLiteral(
-            "^(\\d{4})-(\\d{2})-(\\d{2})[ \\t]+(休|班)[ \\t]+([^\\s\\x{0}-\\x{1f}\\x{7f}]{1,%1})[ \\t]*$")
-            .arg(kMaxOfficialDayNameLength));
-    return form;
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// The fields of a line: the runs between blanks (TABs or spaces). A line that starts with a blank
+// has an empty first field, so that it does not parse.
+QList<QStringView> fieldsOf(QStringView line) {
+    QList<QStringView> fields;
+    qsizetype start = 0;
+    while (start < line.size()) {
+        qsizetype end = start;
+        while (end < line.size() && !isBlank(line[end]))
+            ++end;
+        fields << line.sliced(start, end - start);
+        start = end;
+        while (start < line.size() && isBlank(line[start]))
+            ++start;
+    }
+    return fields;
+}
+
+// A name is printable and has no blanks of any kind.
+bool isName(QStringView name) {
+    if (name.isEmpty() || name.size() > kMaxOfficialDayNameLength)
+        return false;
+    for (const QChar c : name)
+        if (c.isSpace() || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    return true;
 }
 
 // The line as text, or nothing when it is not UTF-8. A byte-order mark at its start is dropped.
@@ -59,32 +83,30 @@ OfficialDaysParse parseOfficialDays(QByteArrayView text, const QString& fileName
         }
         if (isCommentOrBlank(*line))
             continue;
-        const QRegularExpressionMatch match = lineForm().match(*line);
-        if (!match.hasMatch()) {
+        const QList<QStringView> fields = fieldsOf(*line);
+        const std::optional<core::CivilDate> date =
+            fields.size() == 3 ? core::isoDateForm(fields[0]) : std::nullopt;
+        if (!date || (fields[1] != u"休" && fields[1] != u"班") || !isName(fields[2])) {
             warn(lineNumber,
                  QStringLiteral("expected YYYY-MM-DD, 休 or 班, and a name of up to %1 characters "
                                 "without blanks, separated by TABs or spaces")
                      .arg(kMaxOfficialDayNameLength));
             continue;
         }
-        const int year = match.captured(1).toInt();
-        const int month = match.captured(2).toInt();
-        const int dayOfMonth = match.captured(3).toInt();
-        if (!core::isValidDate(year, month, dayOfMonth)) {
+        if (!core::isValidDate(date->year, date->month, date->day)) {
             warn(lineNumber, QStringLiteral("no such day: ") + line->left(10));
             continue;
         }
-        const core::DayNumber day = core::dayNumber(year, month, dayOfMonth);
+        const core::DayNumber day = core::dayNumber(*date);
         const auto [earlier, isFirst] = lineOfDay.try_emplace(day, lineNumber);
         if (!isFirst) {
             warn(lineNumber,
                  QStringLiteral("the day of line %1 again; this line replaces it").arg(earlier->second));
             earlier->second = lineNumber;
         }
-        const engine::OfficialDayKind kind = match.capturedView(4) == u"休"
-                                                 ? engine::OfficialDayKind::DayOff
-                                                 : engine::OfficialDayKind::WorkingDay;
-        parse.days.set(day, {kind, match.captured(5)});
+        const engine::OfficialDayKind kind =
+            fields[1] == u"休" ? engine::OfficialDayKind::DayOff : engine::OfficialDayKind::WorkingDay;
+        parse.days.set(day, {kind, fields[2].toString()});
     }
     return parse;
 }

@@ -1,5 +1,6 @@
 #include "tools/days/DaysCommand.h"
 
+#include "core/IsoDate.h"
 #include "core/QuotedArgument.h"
 #include "engine/CalendarRange.h"
 #include "engine/clsDate.h"
@@ -85,26 +86,13 @@ struct ParsedDay {
     std::string problem;
 };
 
-// A date exactly as YYYY-MM-DD: ten characters, ASCII digits and two hyphens, nothing before or
-// after.
-bool isIsoDateForm(const QString& text) {
-    if (text.size() != 10)
-        return false;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (i == 4 || i == 7 ? text[i] != u'-' : (text[i] < u'0' || text[i] > u'9'))
-            return false;
-    return true;
-}
-
 ParsedDay parseDay(const QString& text) {
-    if (!isIsoDateForm(text))
+    const std::optional<core::CivilDate> date = core::isoDateForm(text);
+    if (!date)
         return {std::nullopt, "malformed date " + core::quotedArgument(text) + ": expected YYYY-MM-DD"};
-    const int year = text.first(4).toInt();
-    const int month = text.sliced(5, 2).toInt();
-    const int day = text.sliced(8, 2).toInt();
-    if (!core::isValidDate(year, month, day))
+    if (!core::isValidDate(date->year, date->month, date->day))
         return {std::nullopt, "no such day: " + text.toStdString()};
-    const core::DayNumber number = core::dayNumber(year, month, day);
+    const core::DayNumber number = core::dayNumber(*date);
     if (number < engine::kFirstDay || number > engine::kLastDay)
         return {std::nullopt,
                 "date out of range: " + text.toStdString() + " (the calendar covers " + kRange + ")"};
