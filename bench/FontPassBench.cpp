@@ -6,7 +6,7 @@
 #include "app/FontFilter.h"
 #include "app/FontPass.h"
 #include "platform/InstalledFonts.h"
-#include "tests/fakes/FixedFonts.h"
+#include "tests/fakes/PlatformFakes.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

@@ -3,11 +3,7 @@
 
 #include "app/frmInfo.h"
 #include "app/frmMain.h"
-#include "tests/fakes/FixedClock.h"
-#include "tests/fakes/FixedFonts.h"
-#include "tests/fakes/FixedScreen.h"
-#include "tests/fakes/ManualDayChange.h"
-#include "tests/fakes/MemoryChoiceStore.h"
+#include "tests/fakes/PlatformFakes.h"
 #include "view/Navigation.h"
 
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "app/FontFilter.h"
 #include "app/FontPass.h"
 #include "platform/InstalledFonts.h"
-#include "tests/fakes/FixedFonts.h"
+#include "tests/fakes/PlatformFakes.h"
 
 #include <QFile>
 #include <QTest>

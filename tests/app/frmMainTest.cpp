@@ -8,11 +8,7 @@
 #include "app/frmInfo.h"
 #include "platform/DayChange.h"
 #include "report/DayReport.h"
-#include "tests/fakes/FixedClock.h"
-#include "tests/fakes/FixedFonts.h"
-#include "tests/fakes/FixedScreen.h"
-#include "tests/fakes/ManualDayChange.h"
-#include "tests/fakes/MemoryChoiceStore.h"
+#include "tests/fakes/PlatformFakes.h"
 #include "tests/promo/GG1TestRig.h"
 
 #include <QAbstractItemView>

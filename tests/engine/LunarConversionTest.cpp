@@ -2,7 +2,7 @@
 // over every day of the range.
 
 #include "tests/engine/TestDate.h"
-#include "tests/fakes/FixedClock.h"
+#include "tests/fakes/PlatformFakes.h"
 
 #include <map>
 #include <set>

@@ -2,7 +2,7 @@
 // which colour and weight, its lines, the order of the redraw, the title and the official marks.
 
 #include "view/MonthPainter.h"
-#include "tests/fakes/FixedClock.h"
+#include "tests/fakes/PlatformFakes.h"
 #include "view/DrawingSurface.h"
 
 #include <QRegularExpression>
