@@ -3,16 +3,9 @@
 // recording link opener, a temporary desktop, a scripted Yes, a recording error message and a
 // network manager of its own.
 
-#include "platform/Screen.h"
-#include "platform/desktop/DesktopFolder.h"
-#include "platform/desktop/LinkOpener.h"
-#include "platform/desktop/YesNoQuestion.h"
 #include "promo/GG1.h"
-#include "tests/fakes/FixedDesktopFolder.h"
-#include "tests/fakes/FixedScreen.h"
-#include "tests/fakes/RecordingErrorMessage.h"
-#include "tests/fakes/RecordingLinkOpener.h"
-#include "tests/fakes/ScriptedQuestion.h"
+#include "tests/fakes/DesktopFakes.h"
+#include "tests/fakes/PlatformFakes.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -20,7 +13,6 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 inline platform::ScreenGeometry screenWithWorkArea(const QRect& pixels) {
     return {QRect(0, 0, 28800, 16200), QRect(pixels.topLeft() * 15, pixels.size() * 15)};

@@ -1,12 +1,10 @@
 // The promotion window: its slides tick by tick against screens with the taskbar at each edge or
-// hidden, the link labels and the links they open, dragging by the title band, "添加到桌面" and
-// the date it opens from.
+// hidden, the link labels and the links they open, dragging by the title band and "添加到桌面".
 
 #include "tests/promo/GG1TestRig.h"
 
 #include "promo/Endpoints.h"
 #include "promo/HandCursor.h"
-#include "promo/PromotionGate.h"
 
 #include <QBitmap>
 #include <QDesktopServices>
@@ -14,6 +12,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -22,9 +21,7 @@ namespace ep = promo::endpoints;
 constexpr int kScreenHeight = 16200; // twips
 constexpr int kWindowHeight = 4815;
 
-int pixels(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
+const auto pixels = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
 
 // A mouse event at `local` in `widget`, delivered as the application would.
 void mouse(QEvent::Type type, QWidget* widget, QPoint local, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -44,22 +41,19 @@ TEST(SlideIn, ParksBelowTheScreenRisesFiftyTwipsPerTickAndRestsOnTheWorkAreasBot
         GG1TestRig rig;
         rig.screen.set(screenWithWorkArea(workArea));
         promo::GG1& window = rig.open();
-        EXPECT_TRUE(rig.timer(1)->interval() == 10 && rig.timer(2)->interval() == 10);
-        EXPECT_FALSE(rig.timer(2)->isActive());
-
-        const int left = pixels(28800 - 5295);
+        EXPECT_TRUE(rig.timer(1)->interval() == 10 && rig.timer(2)->interval() == 10 &&
+                    !rig.timer(2)->isActive());
         int top = kScreenHeight + kWindowHeight - below;
         // Every tick lifts it 50 twips while its bottom edge is still below the screen's.
         for (int ticks = 1; top - 50 > kScreenHeight - kWindowHeight; ++ticks, top -= 50) {
-            ASSERT_EQ(window.pos(), QPoint(left, pixels(top))) << "before tick " << ticks;
+            ASSERT_EQ(window.pos(), QPoint(pixels(28800 - 5295), pixels(top))) << "before tick " << ticks;
             ASSERT_TRUE(rig.timer(1)->isActive());
             rig.tick(1);
         }
         // The next tick brings the bottom edge above the screen's: the window jumps onto the taskbar.
         rig.tick(1);
         EXPECT_FALSE(rig.timer(1)->isActive());
-        EXPECT_EQ(window.frameGeometry().right() + 1, 1920);
-        EXPECT_EQ(window.y() + window.height(), below ? 1040 : 1080);
+        EXPECT_EQ(window.frameGeometry().bottomRight() + QPoint(1, 1), QPoint(1920, below ? 1040 : 1080));
         const QPoint resting = window.pos();
         rig.tick(1); // a late timer event
         EXPECT_EQ(window.pos(), resting);
@@ -73,8 +67,7 @@ TEST(SlideOut, CloseGlyphDropsTheWindowSixtyTwipsPerTickOrTenWhileItStillRisesAn
         promo::GG1& window = rig.open();
         for (int i = 0; rising ? i < 100 : rig.timer(1)->isActive(); ++i) // rising: partly in view
             rig.tick(1);
-        int top =
-            rising ? kScreenHeight + kWindowHeight - 600 - 100 * 50 : kScreenHeight - kWindowHeight - 600;
+        int top = kScreenHeight - kWindowHeight - 600 + (rising ? 2 * kWindowHeight - 100 * 50 : 0);
         const int step = rising ? 60 - 50 : 60; // while rising both timers run
         QTest::mouseClick(rig.control(QStringLiteral("Label1")), Qt::LeftButton);
         ASSERT_EQ(rig.timer(1)->isActive(), rising);
@@ -91,14 +84,41 @@ TEST(SlideOut, CloseGlyphDropsTheWindowSixtyTwipsPerTickOrTenWhileItStillRisesAn
     }
 }
 
-TEST(GG1Links, BothRowsReadTheSameCaptionsAndEachLabelOpensItsTargetOnALeftClickWithOurHandCursor) {
+// Both rows read the same captions left to right, and each label opens its target on a left click
+// only, under our hand cursor; "添加到桌面" asks, and is hidden at load once all shortcuts are there.
+// The labels turn red under the mouse, and all dark blue only once the mouse crosses the window's
+// own surface.
+TEST(GG1Labels, OpenTheirTargetsOnALeftClickChangeColourUnderTheMouseAndAddToDesktopAsks) {
     const QImage shape = promo::handCursor().bitmap().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage mask = promo::handCursor().mask().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_TRUE(shape.size() == QSize(32, 32) && mask.size() == QSize(32, 32));
     EXPECT_TRUE(mask.pixel(6, 0) == qRgb(0, 0, 0) && shape.pixel(6, 0) == qRgb(0, 0, 0)) << "outlined tip";
 
     GG1TestRig rig;
-    rig.open();
+    promo::GG1& window = rig.open();
+    const QColor opening(0x00, 0x00, 0xFF), hover(0xFF, 0x00, 0x00), crossed(0x00, 0x00, 0xC0);
+    auto colours = [&](QColor all, std::initializer_list<int> hovered = {}) {
+        for (int i = 0; i < 10; ++i)
+            EXPECT_EQ(rig.link(i)->palette().color(QPalette::WindowText),
+                      std::count(hovered.begin(), hovered.end(), i) ? hover : all)
+                << i;
+    };
+    auto move = [](QWidget* widget, QPoint at) { mouse(QEvent::MouseMove, widget, at, Qt::NoButton, {}); };
+    colours(opening);
+    move(rig.link(3), QPoint(5, 5));
+    move(rig.link(7), QPoint(5, 5));
+    colours(opening, {3, 7});
+    // Leaving a label straight out of the window, or moving over the title band, the close glyph
+    // or the web view, leaves the colours as they are.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(rig.link(3), &leave);
+    move(rig.control(QStringLiteral("Label3")), QPoint(200, 10));
+    move(rig.control(QStringLiteral("Label1")), QPoint(3, 3));
+    move(rig.control<QTextBrowser>(QStringLiteral("WebBrowser1"))->viewport(), QPoint(50, 50));
+    colours(opening, {3, 7});
+    move(&window, QPoint(3, 150)); // the strip left of the web view is the window's own surface
+    colours(crossed);
+
     const char* captions[] = {"淘宝特卖", "商城导航", "天猫商城", "500万彩票网", "常用导航"};
     const QLatin1String targets[] = {ep::kShopSpecialOffers, ep::kGuideMallDirectory, ep::kMallNewArrivals,
                                      ep::kLottery, ep::kHomePage};
@@ -121,29 +141,30 @@ TEST(GG1Links, BothRowsReadTheSameCaptionsAndEachLabelOpensItsTargetOnALeftClick
             EXPECT_EQ(rig.links.opened, QList<QUrl>{QUrl(targets[i])}) << "only a left click opens";
         }
     }
-    EXPECT_EQ(rig.control(QStringLiteral("Label6"))->cursor().hotSpot(), QPoint(6, 0));
+    QLabel* offer = rig.control(QStringLiteral("Label6"));
+    EXPECT_TRUE(offer->cursor().hotSpot() == QPoint(6, 0) && !offer->isHidden());
+    QTest::mouseClick(offer, Qt::LeftButton);
+    EXPECT_EQ(rig.question.asked.size(), 1);
+    delete rig.window.data();
+    rig.open();
+    EXPECT_TRUE(rig.control(QStringLiteral("Label6"))->isHidden());
 }
 
 // Stands in for the desktop's handlers of the schemes it is registered for.
-class DesktopHandlers final : public QObject {
+struct DesktopHandler final : QObject {
     Q_OBJECT
-public:
-    static constexpr const char* kSchemes[] = {"http", "https", "file", "mailto", "ftp", "javascript"};
-    DesktopHandlers() {
-        for (const char* scheme : kSchemes)
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "handle");
-    }
-    ~DesktopHandlers() override {
-        for (const char* scheme : kSchemes)
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-    QList<QUrl> handled;
 public slots:
     void handle(const QUrl& url) { handled.append(url); }
+
+public:
+    QList<QUrl> handled;
 };
 
 TEST(DesktopLinkOpener, OpensWebLinksAndIgnoresEveryOtherScheme) {
-    DesktopHandlers desktop;
+    DesktopHandler desktop;
+    const QStringList schemes = {"http", "https", "file", "mailto", "ftp", "javascript"};
+    for (const QString& scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, &desktop, "handle");
     platform::DesktopLinkOpener opener;
     for (const char* other : {"file:///etc/passwd", "mailto:someone@example.org", "ftp://ftp.example.org/",
                               "javascript:alert(1)", "relative/page.html", ""})
@@ -154,34 +175,11 @@ TEST(DesktopLinkOpener, OpensWebLinksAndIgnoresEveryOtherScheme) {
     for (const QUrl& url : web)
         opener.open(url);
     EXPECT_EQ(desktop.handled, web);
+    for (const QString& scheme : schemes)
+        QDesktopServices::unsetUrlHandler(scheme);
 }
 
-TEST(GG1Links, TurnRedUnderTheMouseAndDarkBlueOnlyWhenTheMouseCrossesTheWindowsSurface) {
-    const QColor opening(0x00, 0x00, 0xFF), hover(0xFF, 0x00, 0x00), crossed(0x00, 0x00, 0xC0);
-    GG1TestRig rig;
-    promo::GG1& window = rig.open();
-    auto colour = [&](int i) { return rig.link(i)->palette().color(QPalette::WindowText); };
-    auto move = [](QWidget* widget, QPoint at) { mouse(QEvent::MouseMove, widget, at, Qt::NoButton, {}); };
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(colour(i), opening) << i;
-    move(rig.link(3), QPoint(5, 5));
-    move(rig.link(7), QPoint(5, 5));
-    EXPECT_TRUE(colour(3) == hover && colour(7) == hover && colour(0) == opening);
-
-    // Leaving a label straight out of the window, or moving over the title band, the close glyph
-    // or the web view, leaves the colours as they are.
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(rig.link(3), &leave);
-    move(rig.control(QStringLiteral("Label3")), QPoint(200, 10));
-    move(rig.control(QStringLiteral("Label1")), QPoint(3, 3));
-    move(rig.control<QTextBrowser>(QStringLiteral("WebBrowser1"))->viewport(), QPoint(50, 50));
-    EXPECT_TRUE(colour(3) == hover && colour(7) == hover && colour(0) == opening);
-
-    move(&window, QPoint(3, 150)); // the strip left of the web view is the window's own surface
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(colour(i), crossed) << i;
-}
-
+// Only the left button on the title band drags; the window then falls from where it was left.
 TEST(GG1Drag, OnlyTheLeftButtonOnTheTitleBandDragsAndTheWindowFallsFromWhereItWasLeft) {
     GG1TestRig rig;
     promo::GG1& window = rig.open();
@@ -209,28 +207,6 @@ TEST(GG1Drag, OnlyTheLeftButtonOnTheTitleBandDragsAndTheWindowFallsFromWhereItWa
     QTest::mouseClick(rig.control(QStringLiteral("Label1")), Qt::LeftButton);
     rig.tick(2);
     EXPECT_EQ(window.y(), pixels(top + 60));
-}
-
-TEST(GG1AddToDesktop, AsksAndIsHiddenAtLoadOnlyWhenAllThreeShortcutsAreThere) {
-    GG1TestRig rig;
-    rig.open();
-    QLabel* offer = rig.control(QStringLiteral("Label6"));
-    EXPECT_FALSE(offer->isHidden());
-    QTest::mouseClick(offer, Qt::LeftButton);
-    EXPECT_EQ(rig.question.asked.size(), 1);
-    delete rig.window.data();
-    rig.open();
-    EXPECT_TRUE(rig.control(QStringLiteral("Label6"))->isHidden());
-}
-
-TEST(PromotionGate, OpensFromTheTwelfthOfSeptember2012On) {
-    const std::pair<core::CivilDate, bool> cases[] = {
-        {{2011, 12, 31}, false}, {{2012, 8, 31}, false}, {{2012, 9, 11}, false},
-        {{2012, 9, 12}, true},   {{2012, 10, 1}, true},  {{2013, 1, 1}, true},
-    };
-    for (const auto& [today, opens] : cases)
-        EXPECT_EQ(promo::promotionOpens(today), opens)
-            << today.year << '-' << today.month << '-' << today.day;
 }
 
 } // namespace
