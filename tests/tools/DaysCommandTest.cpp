@@ -10,8 +10,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimeZone>
-#include <cerrno>
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,6 +34,20 @@ QByteArray stored(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The rows of a table in tests/data: fields separated by TABs, percent escapes decoded; comments
+// and blank lines skipped.
+QList<QStringList> rows(const QString& name) {
+    QList<QStringList> rows;
+    for (const QByteArray& line : stored(name).split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        rows.append(QStringList());
+        for (const QByteArray& field : line.split('\t'))
+            rows.last() << QString::fromUtf8(QByteArray::fromPercentEncoding(field));
+    }
+    return rows;
+}
+
 std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
@@ -44,12 +56,12 @@ std::size_t lineCount(const std::string& text) {
 
 // Each known day's line field by field, the 19th (休/班 and the holiday) included; a run of days.
 TEST(DaysCommand, LinesOfDays) {
-    for (const QByteArray& line : stored(QStringLiteral("days-known.tsv")).split('\n')) {
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const DaysCommandResult result = run({QString::fromUtf8(line.left(10))});
+    const QList<QStringList> known = rows(QStringLiteral("days-known.tsv"));
+    EXPECT_EQ(known.size(), 6);
+    for (const QStringList& row : known) {
+        const DaysCommandResult result = run({row[0]});
         EXPECT_EQ(std::tuple(result.exitCode, result.out, result.err),
-                  std::tuple(0, line.toStdString() + "\n", ""));
+                  std::tuple(0, row.join(u'\t').toStdString() + "\n", ""));
     }
     const DaysCommandResult whole = run({QStringLiteral("1900-01-31"), QStringLiteral("2050-01-22")});
     EXPECT_EQ(lineCount(whole.out), 54779u);
@@ -57,9 +69,8 @@ TEST(DaysCommand, LinesOfDays) {
     EXPECT_NE(whole.out.find("\n2050-01-22\t"), std::string::npos);
 }
 
-// --report prints the day's report byte for byte as stored; --ics the iCalendar text of the days;
-// --help and --version answer on stdout.
-TEST(DaysCommand, ReportCalendarHelpAndVersion) {
+// --report prints the day's report byte for byte as stored; --ics the iCalendar text of the days.
+TEST(DaysCommand, ReportAndCalendar) {
     for (const char* date : {"2009-06-27", "2015-09-27"}) {
         const DaysCommandResult result = run({QStringLiteral("--report"), QString::fromLatin1(date)});
         EXPECT_EQ(result.exitCode, 0);
@@ -73,8 +84,6 @@ TEST(DaysCommand, ReportCalendarHelpAndVersion) {
               report::iCalendarText(core::dayNumber(2020, 1, 1), core::dayNumber(2020, 12, 31),
                                     report::kAllCalendarEventKinds, report::carriedOfficialDays(), kStamp)
                   .toStdString());
-    EXPECT_EQ(run({QStringLiteral("--version")}).out, "kesparo-days " KESPARO_VERSION "\n");
-    EXPECT_EQ(run({QStringLiteral("--help")}).out.rfind("Usage: kesparo-days FROM [TO]\n", 0), 0u);
 }
 
 // The user's own official days count, and each bad line of theirs is one warning that does not
@@ -95,48 +104,23 @@ TEST(DaysCommand, UsersOfficialDaysAndTheirWarnings) {
     EXPECT_EQ(lineCount(result.err), 1u);
 }
 
+// Every refusal (tests/data/days-refusals.tsv) is one line on stderr, nothing on stdout and exit
+// status 2, before anything is loaded.
 TEST(DaysCommand, RefusesBadArgumentsInOneLine) {
-    const std::pair<QStringList, const char*> cases[] = {
-        {{}, "no date given; usage: kesparo-days FROM [TO]"},
-        {{"2009-01-01", "2009-01-02", "2009-01-03"}, "too many arguments; usage:"},
-        {{"2009-1-1"}, "malformed date '2009-1-1': expected YYYY-MM-DD"},
-        {{"2009-01-01x"}, "malformed date"},
-        {{"2009-02-29"}, "no such day: 2009-02-29"},
-        {{"2009-13-01"}, "no such day: 2009-13-01"},
-        {{"1900-01-30"}, "date out of range: 1900-01-30 (the calendar covers 1900-01-31..2050-01-22)"},
-        {{"2009-01-01", "2050-01-23"}, "date out of range: 2050-01-23"},
-        {{"2009-01-02", "2009-01-01"}, "FROM 2009-01-02 is after TO 2009-01-01"},
-        // Dates are read exactly; what is quoted back cannot break the line or reach the terminal.
-        {{"2009-02-03\n"}, "malformed date '2009-02-03\\n': expected YYYY-MM-DD"},
-        {{" 2009-02-03"}, "malformed date ' 2009-02-03'"},
-        {{"2009-02-03", "\x1b]0;pwned\a"}, "malformed date '\\x1b]0;pwned\\x07'"},
-        {{"2009-\xe2\x80\xae"
-          "02-03"},
-         "malformed date '2009-\\u202e02-03'"},
-        // No option is passed over, and each comes first.
-        {{"-x"}, "unknown option '-x'; usage:"},
-        {{"2009-01-01", "--bogus\r"}, "unknown option '--bogus\\r'"},
-        {{"2009-01-01", "--report"}, "option '--report' must come first"},
-        {{"--help", "2009-01-01"}, "too many arguments"},
-        {{"--report"}, "no date given after --report; usage:"},
-        {{"--report", "2009-01-01", "2009-01-02"}, "too many arguments; usage:"},
-        {{"--report", "2010-02-29"}, "no such day: 2010-02-29"},
-        {{"--ics", "2020-01-01"}, "--ics needs FROM and TO; usage:"},
-        {{"--ics", "2020-12-31", "2020-01-01"}, "FROM 2020-12-31 is after TO 2020-01-01"},
-        {{"--ics", "1899-01-01", "2020-01-01"}, "date out of range: 1899-01-01"},
-    };
-    for (const auto& [arguments, message] : cases) {
+    const QList<QStringList> cases = rows(QStringLiteral("days-refusals.tsv"));
+    EXPECT_EQ(cases.size(), 23);
+    for (const QStringList& row : cases) {
         int loads = 0;
         DaysCommandSources counting = sources();
         counting.loadTexts = [&loads] {
             ++loads;
             return report::loadTextResources();
         };
-        const DaysCommandResult result = run(arguments, counting);
+        const DaysCommandResult result = run(row.mid(1), counting);
         EXPECT_EQ(std::tuple(result.exitCode, result.out, lineCount(result.err), loads),
                   std::tuple(2, "", 1u, 0))
-            << arguments.join(' ').toStdString();
-        EXPECT_EQ(result.err.rfind("kesparo-days: " + std::string(message), 0), 0u) << result.err;
+            << row.join(u' ').toStdString();
+        EXPECT_EQ(result.err.rfind("kesparo-days: " + row[0].toStdString(), 0), 0u) << result.err;
     }
     // Texts that fail to load refuse the report with the loader's own words.
     DaysCommandSources failing = sources();
@@ -145,75 +129,41 @@ TEST(DaysCommand, RefusesBadArgumentsInOneLine) {
               "kesparo-days: 文字资源 104 缺失\n");
 }
 
-// The executables themselves: exit status and streams reach the caller, the arguments are their
-// own (no toolkit takes any), output that cannot be written is a failure, and the calendar answers
-// --help and --version without a display.
+// The executables themselves (tests/data/command-line-runs.tsv): exit status and streams reach the
+// caller, the arguments are their own (no toolkit takes any), output that cannot be written is a
+// failure, and the calendar answers --help and --version without a display.
 TEST(CommandLine, ExecutablesReportThroughExitStatusAndStreams) {
-    const QString days = QStringLiteral(KESPARO_DAYS_EXECUTABLE);
-    const QString calendar = QStringLiteral(KESPARO_EXECUTABLE);
-    const std::string cannotWrite = "kesparo-days: cannot write output: ";
-    enum Output { Read, FullDisk, ClosedPipe };
-    const std::tuple<QString, QStringList, Output, int, std::string, std::string> cases[] = {
-        // The program, its arguments, where the output goes, the exit status, stdout's and stderr's start.
-        {days, {"2009-01-26"}, Read, 0, "2009-01-26\t2009\t1\t1\t0\t", ""},
-        {days, {"2009-02-30"}, Read, 2, "", "kesparo-days: no such day: 2009-02-30\n"},
-        {days,
-         {"-qmljsdebugger=x", "2009-01-26"},
-         Read,
-         2,
-         "",
-         "kesparo-days: unknown option '-qmljsdebugger=x'"},
-        {days,
-         {"-platform", "offscreen", "2009-01-26"},
-         Read,
-         2,
-         "",
-         "kesparo-days: unknown option '-platform'"},
-        {days, {"1900-01-31", "2050-01-22"}, FullDisk, 1, "", cannotWrite + std::strerror(ENOSPC) + "\n"},
-        {days, {"--report", "2010-03-31"}, Read, 0, "===================================\r\n", ""},
-        {days, {"--ics", "2020-01-01", "2020-01-31"}, Read, 0, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n", ""},
-        // The shell ignores SIGPIPE for the command and prints its status after what it wrote.
-        {days,
-         {"1900-01-31", "2050-01-22"},
-         ClosedPipe,
-         0,
-         "",
-         cannotWrite + std::strerror(EPIPE) + "\nexit 1\n"},
-        {calendar, {"--help"}, Read, 0, "Usage: kesparo [--help | --version]\n", ""},
-        {calendar, {"--version"}, Read, 0, "kesparo " KESPARO_VERSION "\n", ""},
-        {calendar, {"--version"}, FullDisk, 1, "", "kesparo: cannot write output: "},
-        {calendar,
-         {"-x"},
-         Read,
-         2,
-         "",
-         "kesparo: unknown option '-x'; usage: kesparo [--help | --version]\n"},
-    };
-    for (const auto& [program, arguments, output, exitCode, out, err] : cases) {
-        SCOPED_TRACE((program + u' ' + arguments.join(u' ')).toStdString());
+    const QList<QStringList> cases = rows(QStringLiteral("command-line-runs.tsv"));
+    EXPECT_EQ(cases.size(), 14);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(display));
+    // The shell ignores SIGPIPE for the command and prints its status after what it wrote.
+    const QString closedPipe =
+        QStringLiteral("trap '' PIPE; { \"$0\" \"$@\"; echo \"exit $?\" >&2; } | head -c 1 >/dev/null");
+    for (const QStringList& row : cases) {
+        SCOPED_TRACE(row.join(u' ').toStdString());
+        const QString program = row[0] == QLatin1String("kesparo") ? QStringLiteral(KESPARO_EXECUTABLE)
+                                                                   : QStringLiteral(KESPARO_DAYS_EXECUTABLE);
+        const std::string out =
+            QString(row[3]).replace(QLatin1String("@VERSION@"), KESPARO_VERSION).toStdString();
+        const std::string err = row[4].toStdString();
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QString::fromLatin1(display));
         process.setProcessEnvironment(environment);
-        if (output == FullDisk)
+        if (row[1] == QLatin1String("full"))
             process.setStandardOutputFile(QStringLiteral("/dev/full"));
-        if (output == ClosedPipe)
-            process.start(
-                QStringLiteral("/bin/sh"),
-                QStringList{QStringLiteral("-c"),
-                            QStringLiteral("trap '' PIPE; { \"$0\" \"$@\"; echo \"exit $?\" >&2; } | "
-                                           "head -c 1 >/dev/null"),
-                            program} +
-                    arguments);
+        if (row[1] == QLatin1String("closed"))
+            process.start(QStringLiteral("/bin/sh"),
+                          QStringList{QStringLiteral("-c"), closedPipe, program} + row.mid(5));
         else
-            process.start(program, arguments);
+            process.start(program, row.mid(5));
         ASSERT_TRUE(process.waitForFinished(20000));
-        EXPECT_EQ(process.exitCode(), exitCode);
+        EXPECT_EQ(process.exitCode(), row[2].toInt());
         const std::string stdOut = process.readAllStandardOutput().toStdString();
         const std::string stdErr = process.readAllStandardError().toStdString();
         EXPECT_EQ(stdOut.substr(0, out.size()), out);
         EXPECT_EQ(stdErr.substr(0, err.size()), err);
-        EXPECT_EQ(lineCount(stdErr), output == ClosedPipe ? 2u : exitCode ? 1u : 0u) << stdErr;
+        EXPECT_EQ(lineCount(stdErr), row[1] == QLatin1String("closed") ? 2u : row[2] != QLatin1String("0"))
+            << stdErr;
     }
 }
