@@ -198,10 +198,10 @@ QByteArray ordinaryPage() {
 }
 
 const bool registered = [] {
-    std::vector<std::pair<const char*, QByteArray>> pages = hostile::pages();
+    std::vector<std::pair<QByteArray, QByteArray>> pages = hostile::pages();
     pages.insert(pages.begin(), {"ordinary page of 24 links", ordinaryPage()});
     for (const auto& [name, page] : pages)
-        benchmark::RegisterBenchmark(name, showPageOf, page)
+        benchmark::RegisterBenchmark(name.constData(), showPageOf, page)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(5);

@@ -1,12 +1,18 @@
 #pragma once
-// Test doubles for the calendar's own services of platform/: the date, the screen, the fonts, the
-// day-change notice and the remembered choices, each answering what the test last gave it.
+// Test doubles for the services of platform/: each answers what the test last gave it, or shows
+// nothing and keeps, in order, what it was given.
 
 #include "platform/ChoiceStore.h"
 #include "platform/Clock.h"
 #include "platform/DayChange.h"
 #include "platform/InstalledFonts.h"
 #include "platform/Screen.h"
+#include "platform/desktop/DesktopFolder.h"
+#include "platform/desktop/ErrorMessage.h"
+#include "platform/desktop/LinkOpener.h"
+#include "platform/desktop/YesNoQuestion.h"
+
+#include <QList>
 
 namespace fakes {
 
@@ -30,12 +36,10 @@ struct FixedFonts final : platform::InstalledFonts {
     QStringList names;
 };
 
-// Announces a new day only when the test says so.
 struct ManualDayChange final : platform::DayChange {
     void announce() { emit mayHaveChanged(); }
 };
 
-// Keeps what was saved last, and counts the saves.
 struct MemoryChoiceStore final : platform::ChoiceStore {
     platform::RememberedChoices load() const override { return saved; }
     void save(const platform::RememberedChoices& choices) override {
@@ -44,6 +48,38 @@ struct MemoryChoiceStore final : platform::ChoiceStore {
     }
     platform::RememberedChoices saved;
     int saves = 0;
+};
+
+// A desktop folder at a path the test chooses (a temporary folder, or none).
+struct FixedDesktopFolder final : platform::DesktopFolder {
+    explicit FixedDesktopFolder(QString path) : folder(std::move(path)) {}
+    QString path() const override { return folder; }
+    QString folder;
+};
+
+struct RecordingLinkOpener final : platform::LinkOpener {
+    void open(const QUrl& url) override { opened.append(url); }
+    QList<QUrl> opened;
+};
+
+struct Shown {
+    QString title;
+    QString text;
+};
+
+struct ScriptedQuestion final : platform::YesNoQuestion {
+    explicit ScriptedQuestion(bool answer) : answer(answer) {}
+    bool ask(const QString& title, const QString& text) override {
+        asked.append({title, text});
+        return answer;
+    }
+    bool answer;
+    QList<Shown> asked;
+};
+
+struct RecordingErrorMessage final : platform::ErrorMessage {
+    void show(const QString& title, const QString& text) override { shown.append({title, text}); }
+    QList<Shown> shown;
 };
 
 } // namespace fakes

@@ -7,7 +7,7 @@
 #include "platform/desktop/DesktopLauncher.h"
 #include "platform/desktop/ProgramShortcut.h"
 #include "platform/desktop/WebShortcut.h"
-#include "tests/fakes/DesktopFakes.h"
+#include "tests/fakes/PlatformFakes.h"
 
 #include <QApplication>
 #include <QDir>

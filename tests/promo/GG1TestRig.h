@@ -4,7 +4,6 @@
 // network manager of its own.
 
 #include "promo/GG1.h"
-#include "tests/fakes/DesktopFakes.h"
 #include "tests/fakes/PlatformFakes.h"
 
 #include <QCoreApplication>
