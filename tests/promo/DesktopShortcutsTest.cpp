@@ -8,6 +8,7 @@
 #include "platform/desktop/ProgramShortcut.h"
 #include "platform/desktop/WebShortcut.h"
 #include "tests/fakes/PlatformFakes.h"
+#include "tests/tools/DataTable.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,54 +25,47 @@
 namespace {
 
 // Missing, matching, pointing elsewhere, matching only beyond the part of a file that is read,
-// written anew.
+// written anew: the rows of tests/data/desktop-shortcuts.tsv, in order.
 enum State { None, Same, Other, Padded, Fresh };
 
 const QString kQuestion = QStringLiteral("添加桌面捷方式吗？如有防火墙提示，请放心选择允许或添加为信任。");
 
-class DesktopShortcutsTest : public ::testing::Test {
-protected:
-    QTemporaryDir desktop;
-    fakes::FixedDesktopFolder folder{desktop.path()};
+// A program path with every character that a launcher has to escape.
+const platform::ProgramFile kProgram{QStringLiteral("kesparo"),
+                                     QStringLiteral("/opt/我的 app/a\"b\\c$d%e`f\tg\nh")};
+const QString kCaptions[2] = {QStringLiteral("淘宝网-淘！我喜欢"), QStringLiteral("商城导航")};
+
+// A temporary desktop with a scripted Yes and a recording error message, and where the shortcuts go.
+struct Desktop {
+    QTemporaryDir dir;
+    fakes::FixedDesktopFolder folder{dir.path()};
     fakes::ScriptedQuestion question{true};
     fakes::RecordingErrorMessage errors;
-    // A program path with every character that a launcher has to escape.
-    platform::ProgramFile program{QStringLiteral("kesparo"),
-                                  QStringLiteral("/opt/我的 app/a\"b\\c$d%e`f\tg\nh")};
-    promo::DesktopShortcuts shortcuts{folder, question, errors, program};
-    const QString captions[2] = {QStringLiteral("淘宝网-淘！我喜欢"), QStringLiteral("商城导航")};
-    const QString paths[3] = {desktop.filePath(platform::webShortcutFileName(captions[0])),
-                              desktop.filePath(platform::webShortcutFileName(captions[1])),
-                              desktop.filePath(platform::programShortcutFileName(program))};
+    promo::DesktopShortcuts shortcuts{folder, question, errors, kProgram};
+    const QString paths[3] = {dir.filePath(platform::webShortcutFileName(kCaptions[0])),
+                              dir.filePath(platform::webShortcutFileName(kCaptions[1])),
+                              dir.filePath(platform::programShortcutFileName(kProgram))};
 
     QByteArray contents(int i) const {
         QFile file(paths[i]);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QStringList entries() const {
-        return QDir(desktop.path())
+        return QDir(dir.path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    }
-    void clearDesktop() {
-        for (const QString& entry : entries())
-            if (!QFile::remove(desktop.filePath(entry)))
-                QDir(desktop.filePath(entry)).removeRecursively();
-        question.asked.clear();
-        errors.shown.clear();
     }
 };
 
-TEST_F(DesktopShortcutsTest, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissingOrPointsElsewhere) {
-    const QByteArray targets[2] = {"https://www.taobao.com/", "https://www.smzdm.com/mall/"};
-    const QByteArray elsewhere[2] = {"https://WWW.TAOBAO.COM/", "https://elsewhere.example/"};
-    // Exec takes the format's quoting inside its string escapes, so backslashes come doubled twice.
-    const QByteArray launcher = QStringLiteral("[Desktop Entry]\nType=Application\nName=kesparo\n"
-                                               R"(Exec="/opt/我的 app/a\\"b\\\\c\\$d%%e\\`f\tg\nh")"
-                                               "\nIcon=" KESPARO_APP_ID "\n")
-                                    .toUtf8();
-    const QByteArray fresh[3] = {
-        "[Desktop Entry]\nType=Link\nName=" + captions[0].toUtf8() + "\nURL=" + targets[0] + "\n",
-        "[Desktop Entry]\nType=Link\nName=" + captions[1].toUtf8() + "\nURL=" + targets[1] + "\n", launcher};
+TEST(DesktopShortcuts, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissingOrPointsElsewhere) {
+    // Each state's files at the three places (tests/data/desktop-shortcuts.tsv).
+    const QList<QStringList> files = testDataRows(QStringLiteral("desktop-shortcuts.tsv"));
+    ASSERT_EQ(files.size(), Fresh);
+    auto text = [&](State state, int i) {
+        return QString(files[state - 1][i + 1])
+            .replace(QLatin1String("@APP_ID@"), QLatin1String(KESPARO_APP_ID))
+            .replace(QLatin1String("@PADDING@"), QString(70'000, u'x'))
+            .toUtf8();
+    };
     EXPECT_EQ(platform::desktopLauncherProgram("[Desktop Entry]\nExec=/bin/b %U\n"),
               QStringLiteral("/bin/b"));
     const std::tuple<std::array<State, 3>, bool, std::array<State, 3>> cases[] = {
@@ -86,39 +80,31 @@ TEST_F(DesktopShortcutsTest, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissi
     };
     for (const auto& [before, answer, after] : cases) {
         SCOPED_TRACE(::testing::Message() << "before " << before[0] << before[1] << before[2]);
-        clearDesktop();
-        // As file managers write them: with keys that a rewrite drops, and another group first.
+        Desktop desktop;
+        const QString(&paths)[3] = desktop.paths;
         for (int i = 0; i < 3; ++i) {
-            const QByteArray padding = before[i] == Padded ? "# " + QByteArray(70'000, 'x') + "\n" : "";
-            const QByteArray text =
-                i < 2 ? "[Desktop Action Open]\nURL=https://elsewhere.example/\n" + padding +
-                            "[Desktop Entry]\nIcon=text-html\nName=x\nType=Link\nURL=" +
-                            (before[i] == Other ? elsewhere[i] : targets[i]) + "\n"
-                : before[i] == Same ? "[Desktop Action A]\nExec=/bin/a\n" + launcher
-                                    : QByteArray(launcher).replace("[Desktop Entry]", "[Desktop Action A]") +
-                                          "[Desktop Entry]\nType=Application\nName=x\nExec=/old/kesparo %U\n";
             QFile file(paths[i]);
             ASSERT_TRUE(before[i] == None ||
-                        (file.open(QIODevice::WriteOnly) && file.write(text) == text.size()));
+                        (file.open(QIODevice::WriteOnly) && file.write(text(before[i], i)) > 0));
         }
-        const QByteArray written[3] = {contents(0), contents(1), contents(2)};
+        const QByteArray written[3] = {desktop.contents(0), desktop.contents(1), desktop.contents(2)};
         const bool missing = std::count(before.begin(), before.end(), None) > 0;
 
-        question.answer = answer;
-        EXPECT_EQ(shortcuts.allPresent(), !missing);
-        shortcuts.add();
-        EXPECT_TRUE(errors.shown.isEmpty());
-        ASSERT_EQ(question.asked.size(), missing ? 1 : 0);
-        EXPECT_TRUE(!missing || (question.asked[0].title == QStringLiteral("提示！") &&
-                                 question.asked[0].text == kQuestion));
+        desktop.question.answer = answer;
+        EXPECT_EQ(desktop.shortcuts.allPresent(), !missing);
+        desktop.shortcuts.add();
+        EXPECT_TRUE(desktop.errors.shown.isEmpty());
+        const QList<fakes::Shown>& asked = desktop.question.asked;
+        ASSERT_EQ(asked.size(), missing ? 1 : 0);
+        EXPECT_TRUE(!missing || (asked[0].title == QStringLiteral("提示！") && asked[0].text == kQuestion));
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(contents(i).toStdString(), (after[i] == None    ? QByteArray()
-                                                  : after[i] == Fresh ? fresh[i]
-                                                                      : written[i])
-                                                     .toStdString());
+            EXPECT_EQ(desktop.contents(i).toStdString(), (after[i] == Fresh  ? text(Fresh, i)
+                                                          : after[i] == None ? ""
+                                                                             : written[i])
+                                                             .toStdString());
         EXPECT_EQ(bool(QFileInfo(paths[2]).permissions() & QFileDevice::ExeOwner), after[2] == Fresh);
-        EXPECT_EQ(entries().size(), 3 - std::count(after.begin(), after.end(), None))
-            << "no stray or temporary file: " << entries().join(u' ').toStdString();
+        EXPECT_EQ(desktop.entries().size(), 3 - std::count(after.begin(), after.end(), None))
+            << "no stray or temporary file: " << desktop.entries().join(u' ').toStdString();
         if (after == std::array{Fresh, Fresh, Fresh}) { // what file managers will be given
             QProcess validate;
             validate.start(QStringLiteral("desktop-file-validate"), {paths[0], paths[1], paths[2]});
@@ -128,16 +114,16 @@ TEST_F(DesktopShortcutsTest, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissi
         }
 
         // The check looks where the shortcuts were written, so the next click asks nothing.
-        EXPECT_EQ(shortcuts.allPresent(), answer);
-        shortcuts.add();
-        EXPECT_EQ(question.asked.size(), missing ? 1 + !answer : 0);
+        EXPECT_EQ(desktop.shortcuts.allPresent(), answer);
+        desktop.shortcuts.add();
+        EXPECT_EQ(asked.size(), missing ? 1 + !answer : 0);
     }
 }
 
 // A link, a folder or a pipe at a shortcut's name is left as it is, and whatever a link points at
 // (outside the desktop) is never written, created or made executable; the user is told which file
 // was not written and why, and the other shortcuts are written.
-TEST_F(DesktopShortcutsTest, LeavesWhatIsNoPlainFileAtAShortcutsNameAndSaysSo) {
+TEST(DesktopShortcuts, LeavesWhatIsNoPlainFileAtAShortcutsNameAndSaysSo) {
     enum Obstacle { Folder, Link, DanglingLink, Pipe };
     const std::tuple<Obstacle, int, const char*> cases[] = {
         {Folder, 0, "文件夹"}, {Link, 1, "链接"}, {DanglingLink, 0, "链接"},
@@ -146,22 +132,22 @@ TEST_F(DesktopShortcutsTest, LeavesWhatIsNoPlainFileAtAShortcutsNameAndSaysSo) {
     constexpr auto kMine = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     for (const auto& [obstacle, blocked, reason] : cases) {
         SCOPED_TRACE(::testing::Message() << "obstacle " << obstacle << " at shortcut " << blocked);
-        clearDesktop();
+        Desktop desktop;
+        const QString& path = desktop.paths[blocked];
         QTemporaryDir elsewhere;
         QFile outside(elsewhere.filePath(QStringLiteral("outside")));
         ASSERT_TRUE(obstacle != Link || (outside.open(QIODevice::WriteOnly) && outside.write("mine") == 4 &&
                                          outside.setPermissions(kMine)));
         outside.close();
         if (obstacle == Folder)
-            ASSERT_TRUE(QDir().mkdir(paths[blocked]));
+            ASSERT_TRUE(QDir().mkdir(path));
         else if (obstacle == Pipe)
-            ASSERT_EQ(QProcess::execute(QStringLiteral("mkfifo"), {paths[blocked]}), 0);
+            ASSERT_EQ(QProcess::execute(QStringLiteral("mkfifo"), {path}), 0);
         else
-            ASSERT_TRUE(QFile::link(outside.fileName(), paths[blocked]));
+            ASSERT_TRUE(QFile::link(outside.fileName(), path));
+        desktop.shortcuts.add();
 
-        shortcuts.add();
-
-        const QFileInfo left(paths[blocked]);
+        const QFileInfo left(path);
         EXPECT_EQ(left.isDir(), obstacle == Folder);
         EXPECT_EQ(left.isSymLink(), obstacle == Link || obstacle == DanglingLink);
         EXPECT_EQ(left.isFile(), obstacle == Link);
@@ -172,48 +158,46 @@ TEST_F(DesktopShortcutsTest, LeavesWhatIsNoPlainFileAtAShortcutsNameAndSaysSo) {
             EXPECT_EQ(outside.permissions() & 0x7777, kMine | QFileDevice::ReadUser | QFileDevice::WriteUser);
         }
         for (int i = 0; i < 3; ++i)
-            EXPECT_TRUE(i == blocked || (i < 2 ? contents(i).contains("URL=https://")
-                                               : platform::readProgramShortcut(paths[i]) == program.path))
+            EXPECT_TRUE(i == blocked ||
+                        (i < 2 ? desktop.contents(i).contains("URL=https://")
+                               : platform::readProgramShortcut(desktop.paths[i]) == kProgram.path))
                 << i;
-        EXPECT_EQ(entries().size(), 3) << "and no temporary file is left";
-        ASSERT_EQ(errors.shown.size(), 1);
-        EXPECT_EQ(errors.shown[0].title, QStringLiteral("添加桌面捷方式"));
-        EXPECT_EQ(errors.shown[0].text,
+        EXPECT_EQ(desktop.entries().size(), 3) << "and no temporary file is left";
+        ASSERT_EQ(desktop.errors.shown.size(), 1);
+        EXPECT_EQ(desktop.errors.shown[0].title, QStringLiteral("添加桌面捷方式"));
+        EXPECT_EQ(desktop.errors.shown[0].text,
                   QStringLiteral("以下桌面捷方式未能添加：\n%1：同名的%2占着这个位置，程序没有改动它")
-                      .arg(QDir::toNativeSeparators(paths[blocked]), QString::fromUtf8(reason)));
-        EXPECT_FALSE(shortcuts.allPresent());
+                      .arg(QDir::toNativeSeparators(path), QString::fromUtf8(reason)));
+        EXPECT_FALSE(desktop.shortcuts.allPresent());
     }
 }
 
 // A missing desktop folder is made; one that cannot be made, or none at all, is told, and nothing
 // is written.
-TEST_F(DesktopShortcutsTest, MakesAMissingDesktopFolderAndTellsWhenThereCanBeNone) {
-    QFile file(desktop.filePath(QStringLiteral("file")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+TEST(DesktopShortcuts, MakesAMissingDesktopFolderAndTellsWhenThereCanBeNone) {
     const QString notAFolder = QString::fromLocal8Bit(std::strerror(ENOTDIR));
     const std::tuple<QString, bool, QString> cases[] = {
         // The desktop folder, whether the question is asked, and the message (none: none shown).
-        {desktop.filePath(QStringLiteral("home/user/Desktop")), true, {}},
-        {desktop.filePath(QStringLiteral("file/Desktop")), true,
-         QStringLiteral("以下桌面捷方式未能添加：\n%1：")
-                 .arg(desktop.filePath(QStringLiteral("file/Desktop"))) +
-             notAFolder},
+        {QStringLiteral("home/user/Desktop"), true, {}},
+        {QStringLiteral("file/Desktop"), true, QStringLiteral("以下桌面捷方式未能添加：\n%1：") + notAFolder},
         {QString(), false, QStringLiteral("系统没有指定桌面文件夹，桌面捷方式无处可放。")},
     };
-    for (const auto& [path, asks, message] : cases) {
-        SCOPED_TRACE(path.toStdString());
-        question.asked.clear();
-        errors.shown.clear();
-        const fakes::FixedDesktopFolder elsewhere{path};
-        promo::DesktopShortcuts shortcutsThere(elsewhere, question, errors, program);
-        shortcutsThere.add();
-        EXPECT_EQ(question.asked.size(), asks ? 1 : 0);
-        EXPECT_EQ(shortcutsThere.allPresent(), message.isEmpty());
-        ASSERT_EQ(errors.shown.size(), message.isEmpty() ? 0 : 1);
-        EXPECT_TRUE(message.isEmpty() || errors.shown[0].text == message)
-            << errors.shown[0].text.toStdString();
+    for (const auto& [place, asks, message] : cases) {
+        SCOPED_TRACE(place.toStdString());
+        Desktop desktop;
+        QFile file(desktop.dir.filePath(QStringLiteral("file")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const QString path = place.isEmpty() ? QString() : desktop.dir.filePath(place);
+        const fakes::FixedDesktopFolder there{path};
+        promo::DesktopShortcuts shortcuts(there, desktop.question, desktop.errors, kProgram);
+        shortcuts.add();
+        EXPECT_EQ(desktop.question.asked.size(), asks ? 1 : 0);
+        EXPECT_EQ(shortcuts.allPresent(), message.isEmpty());
+        ASSERT_EQ(desktop.errors.shown.size(), message.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(message.isEmpty() || desktop.errors.shown[0].text == QString(message).arg(path));
+        EXPECT_EQ(desktop.entries(),
+                  message.isEmpty() ? QStringList({"file", "home"}) : QStringList({"file"}));
     }
-    EXPECT_EQ(entries(), QStringList({QStringLiteral("file"), QStringLiteral("home")}));
 }
 
 TEST(MessageBoxQuestion, AsksWithAWarningIconYesAndNoAndReturnsTheAnswer) {
@@ -222,12 +206,10 @@ TEST(MessageBoxQuestion, AsksWithAWarningIconYesAndNoAndReturnsTheAnswer) {
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 poll.stop();
-                EXPECT_EQ(box->windowTitle(), QStringLiteral("提示！"));
-                EXPECT_EQ(box->text(), kQuestion);
-                EXPECT_EQ(box->icon(), QMessageBox::Warning);
+                EXPECT_TRUE(box->windowTitle() == QStringLiteral("提示！") && box->text() == kQuestion);
+                EXPECT_TRUE(box->icon() == QMessageBox::Warning && box->isModal());
                 EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
                 EXPECT_EQ(box->standardButton(box->defaultButton()), QMessageBox::Yes);
-                EXPECT_TRUE(box->isModal());
                 box->button(answer)->click();
             }
         });

@@ -1,5 +1,5 @@
 // The promotion window: its slides tick by tick against screens with the taskbar at each edge or
-// hidden, the link labels and the links they open, dragging by the title band and "添加到桌面".
+// hidden and dragging by the title band, the link labels and the links they open, "添加到桌面".
 
 #include "tests/promo/GG1TestRig.h"
 
@@ -29,53 +29,62 @@ void mouse(QEvent::Type type, QWidget* widget, QPoint local, Qt::MouseButton but
     QCoreApplication::sendEvent(widget, &event);
 }
 
-TEST(SlideIn, ParksBelowTheScreenRisesFiftyTwipsPerTickAndRestsOnTheWorkAreasBottom) {
-    // Where the taskbar is, the work area in pixels, and the strip of it below the work area in twips.
-    const std::tuple<const char*, QRect, int> taskbars[] = {{"bottom", {0, 0, 1920, 1040}, 600},
-                                                            {"top", {0, 40, 1920, 1040}, 0},
-                                                            {"left", {60, 0, 1860, 1080}, 0},
-                                                            {"right", {0, 0, 1860, 1080}, 0},
-                                                            {"hidden", {0, 0, 1920, 1080}, 0}};
-    for (const auto& [taskbar, workArea, below] : taskbars) {
+// The window parks below the screen's bottom-right corner, rises 50 twips a tick while its bottom
+// edge is below the screen's, and then rests on the work area's bottom; only the left button on the
+// title band drags it. The close glyph drops it 60 twips a tick (10 while it still rises, both
+// timers running) from wherever it is, and unloads it once its top edge reaches the screen's bottom.
+TEST(GG1Slides, RiseOntoTheTaskbarDragByTheTitleBandAndFallFromWhereverTheWindowIs) {
+    // Where the taskbar is, the work area in pixels, the strip of it below the work area in twips,
+    // and the ticks after which the close glyph is clicked (0: once the window rests).
+    const std::tuple<const char*, QRect, int, int> cases[] = {
+        {"bottom", {0, 0, 1920, 1040}, 600, 0}, {"top", {0, 40, 1920, 1040}, 0, 0},
+        {"left", {60, 0, 1860, 1080}, 0, 0},    {"right", {0, 0, 1860, 1080}, 0, 0},
+        {"hidden", {0, 0, 1920, 1080}, 0, 0},   {"bottom, closed while rising", {0, 0, 1920, 1040}, 600, 100},
+    };
+    for (const auto& [taskbar, workArea, below, closeAfter] : cases) {
         SCOPED_TRACE(taskbar);
         GG1TestRig rig;
         rig.screen.set(screenWithWorkArea(workArea));
         promo::GG1& window = rig.open();
         EXPECT_TRUE(rig.timer(1)->interval() == 10 && rig.timer(2)->interval() == 10 &&
                     !rig.timer(2)->isActive());
-        int top = kScreenHeight + kWindowHeight - below;
-        // Every tick lifts it 50 twips while its bottom edge is still below the screen's.
-        for (int ticks = 1; top - 50 > kScreenHeight - kWindowHeight; ++ticks, top -= 50) {
-            ASSERT_EQ(window.pos(), QPoint(pixels(28800 - 5295), pixels(top))) << "before tick " << ticks;
+        int top = kScreenHeight + kWindowHeight - below, ticks = 0;
+        for (; top - 50 > kScreenHeight - kWindowHeight && (!closeAfter || ticks < closeAfter);
+             ++ticks, top -= 50) {
+            ASSERT_EQ(window.pos(), QPoint(pixels(28800 - 5295), pixels(top))) << "before tick " << ticks + 1;
             ASSERT_TRUE(rig.timer(1)->isActive());
             rig.tick(1);
         }
-        // The next tick brings the bottom edge above the screen's: the window jumps onto the taskbar.
-        rig.tick(1);
-        EXPECT_FALSE(rig.timer(1)->isActive());
-        EXPECT_EQ(window.frameGeometry().bottomRight() + QPoint(1, 1), QPoint(1920, below ? 1040 : 1080));
-        const QPoint resting = window.pos();
-        rig.tick(1); // a late timer event
-        EXPECT_EQ(window.pos(), resting);
-    }
-}
-
-TEST(SlideOut, CloseGlyphDropsTheWindowSixtyTwipsPerTickOrTenWhileItStillRisesAndUnloadsIt) {
-    for (const bool rising : {false, true}) {
-        SCOPED_TRACE(rising ? "while rising" : "at rest");
-        GG1TestRig rig;
-        promo::GG1& window = rig.open();
-        for (int i = 0; rising ? i < 100 : rig.timer(1)->isActive(); ++i) // rising: partly in view
+        if (!closeAfter) { // the next tick brings the bottom edge above the screen's: onto the taskbar
             rig.tick(1);
-        int top = kScreenHeight - kWindowHeight - 600 + (rising ? 2 * kWindowHeight - 100 * 50 : 0);
-        const int step = rising ? 60 - 50 : 60; // while rising both timers run
+            EXPECT_FALSE(rig.timer(1)->isActive());
+            EXPECT_EQ(window.frameGeometry().bottomRight() + QPoint(1, 1), QPoint(1920, below ? 1040 : 1080));
+            const QPoint resting = window.pos();
+            rig.tick(1); // a late timer event
+            window.show();
+            QLabel* band = rig.control(QStringLiteral("Label3"));
+            for (const auto& [from, button] : {std::pair{band, Qt::RightButton},
+                                               {band, Qt::MiddleButton},
+                                               {rig.control(QStringLiteral("Label1")), Qt::LeftButton},
+                                               {rig.control(QStringLiteral("Label6")), Qt::LeftButton},
+                                               {band, Qt::LeftButton}}) {
+                EXPECT_EQ(window.pos(), resting) << "moved by a late tick, another button or another control";
+                mouse(QEvent::MouseButtonPress, from, QPoint(2, 2), button, button);
+                mouse(QEvent::MouseMove, from, QPoint(-298, -198), Qt::NoButton, button);
+                if (from != band) // the mouse goes on over the band
+                    mouse(QEvent::MouseMove, band, QPoint(-298, -198), Qt::NoButton, button);
+                mouse(QEvent::MouseButtonRelease, from, QPoint(-298, -198), button, Qt::NoButton);
+            }
+            EXPECT_EQ(window.pos(), resting + QPoint(-300, -200));
+            top = window.y() * 15;
+        }
         QTest::mouseClick(rig.control(QStringLiteral("Label1")), Qt::LeftButton);
-        ASSERT_EQ(rig.timer(1)->isActive(), rising);
-        for (int ticks = 1; !rig.window.isNull(); ++ticks, top += step) {
+        ASSERT_EQ(rig.timer(1)->isActive(), closeAfter > 0);
+        for (ticks = 1; !rig.window.isNull(); ++ticks, top += closeAfter ? 60 - 50 : 60) {
             ASSERT_EQ(window.y(), pixels(top)) << "before tick " << ticks;
             ASSERT_TRUE(rig.timer(2)->isActive());
             ASSERT_LT(top, kScreenHeight) << "not unloaded once its top edge reached the screen's bottom";
-            if (rising)
+            if (closeAfter)
                 rig.tick(1);
             rig.tick(2);
             rig.runDeferredDeletes();
@@ -122,24 +131,20 @@ TEST(GG1Labels, OpenTheirTargetsOnALeftClickChangeColourUnderTheMouseAndAddToDes
     const char* captions[] = {"淘宝特卖", "商城导航", "天猫商城", "500万彩票网", "常用导航"};
     const QLatin1String targets[] = {ep::kShopSpecialOffers, ep::kGuideMallDirectory, ep::kMallNewArrivals,
                                      ep::kLottery, ep::kHomePage};
-    QMap<int, QLabel*> rows[2]; // by left edge
-    for (int i = 0; i < 10; ++i) {
-        ASSERT_TRUE(rig.link(i)->y() == 32 || rig.link(i)->y() == 301) << i;
-        rows[rig.link(i)->y() == 301].insert(rig.link(i)->x(), rig.link(i));
-    }
-    for (const QMap<int, QLabel*>& row : rows) {
-        ASSERT_EQ(row.size(), 5);
-        for (int i = 0; i < 5; ++i) {
-            QLabel* label = row.values()[i];
-            EXPECT_EQ(label->text(), QString::fromUtf8(captions[i]));
-            EXPECT_TRUE(i == 0 || row.values()[i - 1]->geometry().right() <= label->x()) << "overlap";
-            EXPECT_TRUE(label->cursor().shape() == Qt::BitmapCursor &&
-                        label->cursor().hotSpot() == QPoint(6, 0));
-            rig.links.opened.clear();
-            QTest::mouseClick(label, Qt::RightButton);
-            QTest::mouseClick(label, Qt::LeftButton);
-            EXPECT_EQ(rig.links.opened, QList<QUrl>{QUrl(targets[i])}) << "only a left click opens";
-        }
+    QMap<std::pair<int, int>, QLabel*> labels; // the top row left to right, then the bottom row
+    for (int i = 0; i < 10; ++i)
+        labels.insert({rig.link(i)->y(), rig.link(i)->x()}, rig.link(i));
+    ASSERT_EQ(labels.size(), 10);
+    for (int n = 0; n < 10; ++n) {
+        QLabel* label = labels.values()[n];
+        EXPECT_TRUE(label->y() == (n < 5 ? 32 : 301) && label->text() == QString::fromUtf8(captions[n % 5]))
+            << n;
+        EXPECT_TRUE(n % 5 == 0 || labels.values()[n - 1]->geometry().right() <= label->x()) << "overlap";
+        EXPECT_TRUE(label->cursor().shape() == Qt::BitmapCursor && label->cursor().hotSpot() == QPoint(6, 0));
+        rig.links.opened.clear();
+        QTest::mouseClick(label, Qt::RightButton);
+        QTest::mouseClick(label, Qt::LeftButton);
+        EXPECT_EQ(rig.links.opened, QList<QUrl>{QUrl(targets[n % 5])}) << "only a left click opens";
     }
     QLabel* offer = rig.control(QStringLiteral("Label6"));
     EXPECT_TRUE(offer->cursor().hotSpot() == QPoint(6, 0) && !offer->isHidden());
@@ -177,36 +182,6 @@ TEST(DesktopLinkOpener, OpensWebLinksAndIgnoresEveryOtherScheme) {
     EXPECT_EQ(desktop.handled, web);
     for (const QString& scheme : schemes)
         QDesktopServices::unsetUrlHandler(scheme);
-}
-
-// Only the left button on the title band drags; the window then falls from where it was left.
-TEST(GG1Drag, OnlyTheLeftButtonOnTheTitleBandDragsAndTheWindowFallsFromWhereItWasLeft) {
-    GG1TestRig rig;
-    promo::GG1& window = rig.open();
-    window.show();
-    while (rig.timer(1)->isActive())
-        rig.tick(1);
-    const QPoint start = window.pos();
-    QLabel* band = rig.control(QStringLiteral("Label3"));
-    auto drag = [&](QWidget* from, Qt::MouseButton button) {
-        mouse(QEvent::MouseButtonPress, from, QPoint(2, 2), button, button);
-        mouse(QEvent::MouseMove, from, QPoint(-298, -198), Qt::NoButton, button);
-        if (from != band) // the mouse goes on over the band
-            mouse(QEvent::MouseMove, band, QPoint(-298, -198), Qt::NoButton, button);
-        mouse(QEvent::MouseButtonRelease, from, QPoint(-298, -198), button, Qt::NoButton);
-    };
-    drag(band, Qt::RightButton);
-    drag(band, Qt::MiddleButton);
-    drag(rig.control(QStringLiteral("Label1")), Qt::LeftButton);
-    drag(rig.control(QStringLiteral("Label6")), Qt::LeftButton);
-    EXPECT_EQ(window.pos(), start);
-    drag(band, Qt::LeftButton);
-    EXPECT_EQ(window.pos(), start + QPoint(-300, -200));
-
-    const int top = window.y() * 15;
-    QTest::mouseClick(rig.control(QStringLiteral("Label1")), Qt::LeftButton);
-    rig.tick(2);
-    EXPECT_EQ(window.y(), pixels(top + 60));
 }
 
 } // namespace

@@ -36,6 +36,8 @@ std::size_t lineCount(const std::string& text) {
 } // namespace
 
 // Each known day's line field by field, the 19th (休/班 and the holiday) included; a run of days.
+// The user's own official days count, and each bad line of theirs is one warning that does not stop
+// the answer.
 TEST(DaysCommand, LinesOfDays) {
     const QList<QStringList> known = testDataRows(QStringLiteral("days-known.tsv"));
     EXPECT_EQ(known.size(), 6);
@@ -48,6 +50,19 @@ TEST(DaysCommand, LinesOfDays) {
     EXPECT_EQ(lineCount(whole.out), 54779u);
     EXPECT_EQ(whole.out.rfind("1900-01-31\t", 0), 0u);
     EXPECT_NE(whole.out.find("\n2050-01-22\t"), std::string::npos);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("holidays.tsv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write("2027-01-01\t休\t元旦\n2027-13-01\t休\t坏日子\n") > 0);
+    file.close();
+    DaysCommandSources withFile = sources();
+    withFile.loadOfficialDays = [path] { return report::loadOfficialDays(path); };
+    const DaysCommandResult result = run({QStringLiteral("2027-01-01")}, withFile);
+    EXPECT_TRUE(result.exitCode == 0 && result.out.ends_with("\t休 元旦\n")) << result.out;
+    EXPECT_EQ(result.err.rfind("kesparo-days: " + path.toStdString() + ":2: ", 0), 0u) << result.err;
+    EXPECT_EQ(lineCount(result.err), 1u);
 }
 
 // --report prints the day's report byte for byte as stored; --ics the iCalendar text of the days.
@@ -65,24 +80,6 @@ TEST(DaysCommand, ReportAndCalendar) {
               report::iCalendarText(core::dayNumber(2020, 1, 1), core::dayNumber(2020, 12, 31),
                                     report::kAllCalendarEventKinds, report::carriedOfficialDays(), kStamp)
                   .toStdString());
-}
-
-// The user's own official days count, and each bad line of theirs is one warning that does not
-// stop the answer.
-TEST(DaysCommand, UsersOfficialDaysAndTheirWarnings) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("holidays.tsv"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("2027-01-01\t休\t元旦\n2027-13-01\t休\t坏日子\n");
-    file.close();
-    DaysCommandSources withFile = sources();
-    withFile.loadOfficialDays = [path] { return report::loadOfficialDays(path); };
-    const DaysCommandResult result = run({QStringLiteral("2027-01-01")}, withFile);
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(result.out.ends_with("\t休 元旦\n")) << result.out;
-    EXPECT_EQ(result.err.rfind("kesparo-days: " + path.toStdString() + ":2: ", 0), 0u) << result.err;
-    EXPECT_EQ(lineCount(result.err), 1u);
 }
 
 // Every refusal (tests/data/days-refusals.tsv) is one line on stderr, nothing on stdout and exit
