@@ -81,9 +81,8 @@ TEST(DesktopShortcuts, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissingOrPo
     for (const auto& [before, answer, after] : cases) {
         SCOPED_TRACE(::testing::Message() << "before " << before[0] << before[1] << before[2]);
         Desktop desktop;
-        const QString(&paths)[3] = desktop.paths;
         for (int i = 0; i < 3; ++i) {
-            QFile file(paths[i]);
+            QFile file(desktop.paths[i]);
             ASSERT_TRUE(before[i] == None ||
                         (file.open(QIODevice::WriteOnly) && file.write(text(before[i], i)) > 0));
         }
@@ -102,12 +101,13 @@ TEST(DesktopShortcuts, AsksOnlyWhenOneIsMissingAndAfterYesMendsWhatIsMissingOrPo
                                                           : after[i] == None ? ""
                                                                              : written[i])
                                                              .toStdString());
-        EXPECT_EQ(bool(QFileInfo(paths[2]).permissions() & QFileDevice::ExeOwner), after[2] == Fresh);
+        EXPECT_EQ(bool(QFileInfo(desktop.paths[2]).permissions() & QFileDevice::ExeOwner), after[2] == Fresh);
         EXPECT_EQ(desktop.entries().size(), 3 - std::count(after.begin(), after.end(), None))
             << "no stray or temporary file: " << desktop.entries().join(u' ').toStdString();
         if (after == std::array{Fresh, Fresh, Fresh}) { // what file managers will be given
             QProcess validate;
-            validate.start(QStringLiteral("desktop-file-validate"), {paths[0], paths[1], paths[2]});
+            validate.start(QStringLiteral("desktop-file-validate"),
+                           {desktop.paths[0], desktop.paths[1], desktop.paths[2]});
             ASSERT_TRUE(validate.waitForFinished(20000));
             EXPECT_EQ(validate.exitCode(), 0);
             EXPECT_EQ(validate.readAll().toStdString(), "");

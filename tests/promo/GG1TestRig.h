@@ -25,6 +25,7 @@ struct GG1TestRig {
     fakes::ScriptedQuestion question{true};
     fakes::RecordingErrorMessage errors;
     QNetworkAccessManager network;
+    const platform::ProgramFile program{QStringLiteral("kesparo"), QStringLiteral("/opt/kesparo/kesparo")};
     QPointer<promo::GG1> window;
 
     ~GG1TestRig() { delete window.data(); }
@@ -32,8 +33,6 @@ struct GG1TestRig {
     // By default the promotion page lies where nothing listens.
     promo::GG1& open(const QUrl& page = QUrl(QStringLiteral("http://127.0.0.1:1/")),
                      promo::PageLimits limits = {}) {
-        const platform::ProgramFile program{QStringLiteral("kesparo"),
-                                            QStringLiteral("/opt/kesparo/kesparo")};
         window =
             new promo::GG1({screen, links, desktopFolder, question, errors, network, program, page, limits});
         return *window;

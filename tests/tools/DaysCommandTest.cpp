@@ -67,12 +67,9 @@ TEST(DaysCommand, LinesOfDays) {
 
 // --report prints the day's report byte for byte as stored; --ics the iCalendar text of the days.
 TEST(DaysCommand, ReportAndCalendar) {
-    for (const char* date : {"2009-06-27", "2015-09-27"}) {
-        const DaysCommandResult result = run({QStringLiteral("--report"), QString::fromLatin1(date)});
-        EXPECT_EQ(result.exitCode, 0);
-        EXPECT_TRUE(result.out == testData(QStringLiteral("../report/golden/%1.txt").arg(date)).toStdString())
-            << date;
-    }
+    const DaysCommandResult report = run({QStringLiteral("--report"), QStringLiteral("2015-09-27")});
+    EXPECT_EQ(report.exitCode, 0);
+    EXPECT_TRUE(report.out == testData(QStringLiteral("../report/golden/2015-09-27.txt")).toStdString());
     const DaysCommandResult ics =
         run({QStringLiteral("--ics"), QStringLiteral("2020-01-01"), QStringLiteral("2020-12-31")});
     EXPECT_EQ(ics.exitCode, 0);
