@@ -16,11 +16,13 @@ namespace {
 
 const QDateTime kStamp = QDateTime::fromSecsSinceEpoch(1780000000, QTimeZone::utc());
 
+int loads = 0; // of the texts and the official days, by sources()
+
 // The program's texts, the carried official days (no user file), a fixed moment.
 DaysCommandSources sources() {
-    return {[] { return report::loadTextResources(); },
+    return {[] { return ++loads, report::loadTextResources(); },
             [] {
-                return report::OfficialDaysLoad{report::carriedOfficialDays(), {}};
+                return ++loads, report::OfficialDaysLoad{report::carriedOfficialDays(), {}};
             },
             [] { return kStamp; }};
 }
@@ -85,14 +87,9 @@ TEST(DaysCommand, RefusesBadArgumentsInOneLine) {
     const QList<QStringList> cases = testDataRows(QStringLiteral("days-refusals.tsv"));
     EXPECT_EQ(cases.size(), 23);
     for (const QStringList& row : cases) {
-        int loads = 0;
-        DaysCommandSources counting = sources();
-        counting.loadTexts = [&loads] {
-            ++loads;
-            return report::loadTextResources();
-        };
-        const DaysCommandResult result = run(row.mid(1), counting);
-        EXPECT_EQ(std::tuple(result.exitCode, result.out, lineCount(result.err), loads),
+        const int loadsBefore = loads;
+        const DaysCommandResult result = run(row.mid(1));
+        EXPECT_EQ(std::tuple(result.exitCode, result.out, lineCount(result.err), loads - loadsBefore),
                   std::tuple(2, "", 1u, 0))
             << row.join(u' ').toStdString();
         EXPECT_EQ(result.err.rfind("kesparo-days: " + row[0].toStdString(), 0), 0u) << result.err;
