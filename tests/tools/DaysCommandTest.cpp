@@ -85,7 +85,7 @@ TEST(DaysCommand, ReportAndCalendar) {
 // status 2, before anything is loaded.
 TEST(DaysCommand, RefusesBadArgumentsInOneLine) {
     const QList<QStringList> cases = testDataRows(QStringLiteral("days-refusals.tsv"));
-    EXPECT_EQ(cases.size(), 23);
+    EXPECT_EQ(cases.size(), 24);
     for (const QStringList& row : cases) {
         const int loadsBefore = loads;
         const DaysCommandResult result = run(row.mid(1));
