@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calendar's own command line, read before any window or display is needed: --help and
 // --version answer on stdout; any other argument is refused with one line on stderr. The calendar

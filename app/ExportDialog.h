@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question 导出 iCalendar… asks before it saves: which years, and which kinds of days. It
 // opens on the shown year with every kind chosen, and accepts only a range that runs forward with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which installed fonts the font list leaves out: symbol and dingbat faces, vertical faces
 // (their names begin with "@"), most special-purpose Western, Arabic and Hebrew faces, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The font pass: walks the installed fonts once after start-up, reports each font as it goes
 // and hands over the ones the font list offers, in name order. It works in short slices

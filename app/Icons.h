@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's icons: the program icon (a calendar leaf), the same pictures that the desktop menu
 // shows, and the five 16 × 16 navigation icons of the icon strip, drawn in code.

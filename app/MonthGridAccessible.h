@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The month grid as assistive technology reads it: a table of seven columns (the weekdays,
 // Sunday first) and six rows of day cells, each cell named in words (view/DayDescription.h),

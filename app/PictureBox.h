@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The month grid's drawing surface as a widget: it shows the picture of its image surface,
 // which only the main window's redraw changes, and passes mouse presses, keys and wheel turns

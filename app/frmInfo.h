@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report window: docked at the main window's right, it shows the day report of the chosen
 // day in a read-only, selectable text box. The user cannot close it; it goes only with the

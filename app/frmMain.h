@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the month grid with its title, the icon strip and menus that step through
 // the months, the enlarge and report toggles, and the docked report window. It turns window

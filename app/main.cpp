@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kesparo: a Chinese perpetual calendar. Starting the program loads the main window; --help and
 // --version answer before any display is needed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the calendar engine: sInitDate over every day of the range, one grid day (the
 // conversion and every property a grid cell and the title read), and the same conversions by
 // Debian's liblunar-date for comparison.

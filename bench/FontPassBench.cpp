@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the font pass: how long it takes to fill the font list from 300 installed fonts, and
 // the longest time it keeps the event loop waiting (no slice may take more than 50 ms). The
 // handlers do what the main window does: a caption per font, an entry per accepted font, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the iCalendar export over the whole range the window shows, 1901-2049, every kind:
 // finding the events, writing the text, and both together as kesparo-days --ics and the window's
 // export run them, next to the full day table of the same years (kesparo-days FROM TO); and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The promotion page's path against hostile pages: each page of the corpus is served from a
 // server on 127.0.0.1 (in a thread of its own, as a remote server's work is no pause of ours) to
 // the web view, which fetches it, reduces it, shows it and paints it. Reported for each page:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the main window: a full redraw (month grid, title and report) at the design size,
 // and the whole start-up of the program from process start to its first picture on screen.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU time an idle calendar uses: starts kesparo under Xvfb, lets it settle for 5 s, then reads
 # the process's user + system CPU time before and after 10 idle seconds.
 # Usage: bench/idle-cpu.sh [path/to/kesparo]   (Linux: reads /proc)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Day numbers: whole days counted from 1899-12-30 (day 0), so 1900-01-31 is day 32, and the
 // civil (Gregorian) dates they stand for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dates written as YYYY-MM-DD, the one form the command line and the official-days files take.
 

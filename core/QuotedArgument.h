@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An argument as an error message quotes it: in single quotes, on one line, with every control,
 // format and line-separator character written as an escape (\n, \x1b, \u202e), so that no

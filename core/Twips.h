@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window positions and sizes are kept in twips, as the window design gives them, and converted
 // at the Qt boundary at 15 twips per device-independent pixel, so they hold at any display scaling.

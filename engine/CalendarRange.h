@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solar days the calendar covers: lunar year 1900 begins on the first of them and lunar year
 // 2049 ends on the last. Every other place that names the range takes it from here.

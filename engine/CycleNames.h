@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sexagenary cycle of years: ten heavenly stems, twelve earthly branches and the twelve
 // zodiac animals that go with the branches.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The festivals: on a fixed solar date, on a fixed lunar date, and on the n-th given weekday of
 // a solar month. Records keep their order; where two share a date the earlier one is found.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lunar years 1900..2049: month lengths and leap months, and the day each year begins.
 // Lunar year 1900 begins on 1900-01-31 (day number 32); lunar 2049 ends on 2050-01-22.

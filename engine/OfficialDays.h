@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The official days off (休) and working days (班) of the State Council's yearly arrangements:
 // which days the arrangements move, each with the holiday it belongs to, looked up by day.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 24 solar terms: their names, the rule that places them, and the days on which the rule is
 // a day off the astronomical instant.

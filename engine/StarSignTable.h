@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twelve Western star signs as inclusive month-day ranges; Capricorn spans the turn of the
 // year and so has a December and a January range with the same texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's names live in compile-time tables of UTF-16 text. A QString over such a table
 // shares its storage: no allocation, no copy.

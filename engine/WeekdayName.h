@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The weekday names, 星期日 .. 星期六: the one source for the grid's header, the title and the
 // day report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // clsDate: one day, held at once as a solar (Gregorian) date and as a Chinese lunar date, and
 // every name the calendar shows for it: lunar day name, solar term, festivals, stems and

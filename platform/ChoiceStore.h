@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The choices the calendar remembers between runs: the grid's font, the enlarged window and
 // whether the report window shows. Behind an interface so that tests keep them in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Today's date, the only thing the calendar reads from the system clock. Behind an interface so
 // that tests and tools can fix the date.

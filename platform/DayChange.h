@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells the calendar when the local date may have changed: at local midnight, when the system
 // clock is set, when the time zone changes, and after the machine wakes from sleep. It waits on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fonts installed on this machine, as the family names a user can pick for the month grid.
 // Behind an interface so that tests and benchmarks can give any list of names.

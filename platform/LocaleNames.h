@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chinese (China) month names, the same on every machine whatever its own locale: they come from
 // Qt's built-in CLDR data, not from the system settings.

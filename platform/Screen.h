@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The screen the windows live on: its size, its work area (the screen less the taskbar) and its
 // twips per pixel. Behind an interface so that tests can give any screen and taskbar.

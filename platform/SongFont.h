@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows ask for their Chinese text in "宋体" (SimSun). Where that face is not installed,
 // Qt is told to use another Song-style Chinese face instead, so Chinese text never shows as boxes.

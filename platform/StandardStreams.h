@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a command's answer to its standard streams so that a failure is never taken for
 // success: a full disk or a closed pipe is found when the stream is flushed and closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files the user keeps for the program, such as the holiday file, read with care: they are
 // the user's to write, so they may be missing, huge, a folder, a link or a pipe. Only a regular

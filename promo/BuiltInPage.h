@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page of 24 shopping links, six centred rows of four, that the promotion window shows when
 // its remote page cannot be loaded. It is written into the web view line by line, exactly as

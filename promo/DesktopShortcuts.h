@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three shortcuts that the promotion window offers to put on the desktop of all users: a web
 // shortcut to the online shop, one to the shopping guide's mall directory, and a shortcut that

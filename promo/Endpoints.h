@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every web address that the promotion window, its built-in page and the desktop shortcuts use,
 // in one table. The shop, mall, lottery and guide addresses are the sites' public pages, without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label that reports the mouse as the promotion window's handlers expect it: mouse-down with the
 // button, every move over it (also with no button held), mouse-up, and a click (the left button

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // GG1, the promotion window: a small borderless, topmost window that slides up into the
 // bottom-right corner of the screen, above the taskbar, and shows the promotion page (or the

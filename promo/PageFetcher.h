@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fetches one web page for the promotion window, with the limits that untrusted input deserves:
 // http or https only, redirects only within the same scheme, a deadline for the whole load and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fetched promotion page, reduced before the web view sees it to what a promotion page needs:
 // text, links, paragraphs and line breaks, headings, lists, simple tables, bold, italic and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The date from which the promotion window opens by itself, a few seconds after start-up.
 

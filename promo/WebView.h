@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // WebBrowser1, the promotion window's web view: a light HTML view that shows a page fetched from
 // the network or a document written into it. It runs no scripts and loads nothing a page refers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calendar's days as events, for export to other calendars: each solar term, festival and
 // official day of a run of days is one event with a day, a kind and a title in Chinese.

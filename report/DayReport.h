@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The day report: the plain text that the report window shows for the chosen day, built from the
 // calendar engine and the six text resources. One builder for the report window and for

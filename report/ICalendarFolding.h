@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Folding of iCalendar content lines (RFC 5545, section 3.1): a line longer than 75 octets is
 // broken into physical lines of at most 75 octets each, every one after the first starting with

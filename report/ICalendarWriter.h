@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calendar's events as an iCalendar file (RFC 5545), for kesparo-days --ics and the window's
 // export: one VCALENDAR of all-day VEVENTs, UTF-8, CR LF line ends, long lines folded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text form of official days, shared by the table the program carries and the user's own
 // file: UTF-8, one day a line, the date as YYYY-MM-DD, 休 or 班, and the holiday's name, separated

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The official days the program uses: the table it carries (2002 to the year of its release),
 // with the user's own file laid over it date by date, so that a new year's arrangement can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the day report finds its records in the text resources. Every search runs from element 0
 // upwards, compares exactly, character by character, and stops at the first match; nothing found

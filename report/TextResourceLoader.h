@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the six text resources at start-up: for ids 101 to 106 in turn, the embedded bytes are
 // decoded from GBK and split at every CR LF into an array, every part kept, empty ones too.

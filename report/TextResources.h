@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six bodies of Chinese text that the day report quotes, each split at every CR LF into its
 // records. Loaded once at start-up (TextResourceLoader.h), never changed afterwards.

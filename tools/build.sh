@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Kesparo into the folder given (default: build). Extra arguments go to CMake.
 set -euo pipefail
 cd "$(dirname "$0")/.."

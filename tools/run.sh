@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up whatever is missing, builds, and starts the calendar. Without a display it runs the
 # calendar under Xvfb for a few seconds instead and saves a screenshot.
 set -euo pipefail

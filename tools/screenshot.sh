@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the calendar under Xvfb with a window manager, for looking at what users
 # see: tools/screenshot.sh OUT.png [SCALE] [DATE]. SCALE is Qt's scale factor (1, 1.5, 2);
 # DATE (YYYY-MM-DD, default 2026-12-06) is the day the program takes for today, through faketime.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing Kesparo needs on Debian 12, and nothing when it is
 # all there already. Run as root (or with sudo available).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One day of the grid in words, for its tooltip and for assistive technology: the solar date
 // and weekday, the lunar date, then the solar term, the festivals and the official arrangement

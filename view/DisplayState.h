@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's display state: the shown solar month and the chosen day in it. Every
 // command that changes it keeps the year within 1901..2049.

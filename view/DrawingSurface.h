@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing operations the month grid needs of its surface, in pixels with the origin at the
 // top-left corner. Behind an interface so that tests can record what a redraw draws.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface over an off-screen image that keeps its picture between redraws. The image
 // has the screen's device pixel ratio, so text stays crisp at 125 %, 150 % and 200 % while the

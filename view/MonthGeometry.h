@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the days of one month stand in the grid: the one place that maps a day to its cell and a
 // point back to a day. Seven columns, Sunday first, six rows under a header band one text line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws one solar month on a drawing surface: header band with the weekday names, a cell for
 // every day with its lunar day name, solar festival, lunar festival and solar term, the chosen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that change the display state: the four navigation steps and "today" of the
 // icon strip and the menu, and the arrow and page keys of the month grid. Each stays within

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the main window's controls and the docked report window stand, in twips. The drawing
 // surface takes the whole width under the title area; the font list, the icon strip and the two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop folder that every user of the machine sees, where the desktop shortcuts go, and
 // making sure it is there. Behind an interface so that tests can use a temporary folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Freedesktop desktop entries (.desktop files), the desktop shortcuts on desktops other than
 // Windows: a launcher (Type=Application) that starts the program, with the installed icon, and a

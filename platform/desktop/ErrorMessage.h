@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A modal message that tells the user something went wrong, with an OK button. Behind an interface
 // so that tests can see what the user would be told.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Internet shortcut files (.url): a section "[InternetShortcut]" with the line "URL=" and the
 // link's address, lines ended by CR LF. Windows reads them in its ANSI code page, so they are

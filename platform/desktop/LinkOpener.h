@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening a web link in the user's default browser. Behind an interface so that tests can record
 // the links instead of starting a browser.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop shortcut that starts the program: a shell link (.lnk) on Windows, a freedesktop
 // launcher (.desktop) elsewhere.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asking the user where to save a file: the system's own save dialog, modal.
 

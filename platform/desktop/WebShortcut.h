@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A desktop shortcut that opens a web page, in the form the platform's file manager opens: an
 // internet shortcut (.url) on Windows, a freedesktop link entry (.desktop, Type=Link) elsewhere.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small files in a folder that others can write to, such as the desktop. A file is written whole or
 // not at all: the bytes go to a new file beside it, which then takes its name in one rename, so a

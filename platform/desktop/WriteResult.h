@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The outcome of a write to the file system: done, or not done and why, in words for the user.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A modal question that the user answers with Yes or No. Behind an interface so that tests can
 // script the answer and see what was asked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decoding text stored in GBK, the simplified Chinese code page 936, in which the program carries
 // its Chinese texts. Behind an interface so that tests can put in a decoder of their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The resources built into the program, read as bytes by numeric id. Behind an interface so that
 // tests can hand out any bytes, or none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font list: which installed fonts it leaves out, and the font pass that fills it: what it
 // reports for each font, its order, its end, stopping it, and the event loop running meanwhile.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window offscreen, with a fixed today and a fixed 1280 x 800 screen: start-up and layout,
 // every way of moving through the calendar, the toggles, closing and the promotion window, the font
 // pass, the day turning, what assistive technology reads, remembered choices and the export.

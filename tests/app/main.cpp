@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GUI tests run on Qt's offscreen platform: no display needed, same events.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day numbers, weekdays and month lengths of the calendar arithmetic.
 
 #include "core/DayNumber.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine against a calendar that no one here wrote: the first day of every lunar month and
 // the day of every solar term of 1900..2049, computed by an independent astronomical library
 // (provenance in the header of each data file in tests/data).

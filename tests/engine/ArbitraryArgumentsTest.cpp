@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every public operation with arbitrary arguments: a defined answer, never a crash or an
 // out-of-bounds read (the test command also runs this under AddressSanitizer and
 // UndefinedBehaviorSanitizer).

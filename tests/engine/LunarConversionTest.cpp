@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solar to lunar and back: the range's ends and arguments beyond them, leap months, today, and a walk
 // over every day of the range.
 

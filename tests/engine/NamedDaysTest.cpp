@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a day is named for: solar terms, solar, lunar and weekday-rule festivals, days off and New
 // Year's Eve, row by row from tests/data/named-days.tsv.
 

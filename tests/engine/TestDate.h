@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers shared by the engine and report tests: days written as text, a clsDate set to one
 // and all it holds, and the TAB-separated tables in tests/data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names clsDate gives: Chinese numerals, lunar day and weekday names, eras, stems and branches,
 // zodiac animals and star signs, row by row from tests/data/words.tsv.
 

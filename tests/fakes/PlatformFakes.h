@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test doubles for the services of platform/: each answers what the test last gave it, or shows
 // nothing and keeps, in order, what it was given.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remembered choices on disk: what a hand-edited, damaged or hostile file gives, and a round trip.
 
 #include "platform/ChoiceStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Today's date from the system clock.
 
 #include "platform/Clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month names come from Qt's Chinese (China) data, whatever the machine's locale.
 
 #include "platform/LocaleNames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop shortcuts in a temporary desktop folder with a scripted answer, for mixes of missing
 // shortcuts, matching ones and ones that point elsewhere; what else may stand at a shortcut's name;
 // the desktop folder missing or impossible; the real question. On this platform the shortcuts are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The promotion page: the reducer's rules, one row per rule (tests/data/page-reductions.tsv); the
 // web view showing the remote page when it can be had within the limits, and the built-in page
 // (tests/data/builtin-page.html) whenever it cannot or has nothing to show; hostile pages shown

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A promotion window on fakes: a 1920 × 1080 screen with a 40-pixel taskbar at the bottom, a
 // recording link opener, a temporary desktop, a scripted Yes, a recording error message and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The promotion window: its slides tick by tick against screens with the taskbar at each edge or
 // hidden and dragging by the title band, the link labels and the links they open, "添加到桌面".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pages that a hostile server could send as the promotion page, each within the fetch limit of
 // 1 MiB, for the page tests and the page benchmark; tests/data/hostile-pages.tsv gives the recipes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birthday texts (resource 104) as one careful writer's work: every record's length and
 // sections, a distinct flower for (nearly) every day with one Latin name each way, no stock phrase
 // running through a section, the reader addressed as 你, fortunes for ordinary people, people with

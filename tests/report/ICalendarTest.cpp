@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The iCalendar export: folding of long lines at UTF-8 character boundaries, the events a day
 // gives, and a whole year's export read back by Debian's python3-icalendar.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The official days: the line format with its warnings, the carried table day by day against the
 // outside source it was taken from, and the user's file laid over it, in every state a user's
 // file can be found in.

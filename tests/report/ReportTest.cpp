@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text resources and the day report: the stored files in resources/ read byte for byte, GBK
 // decoding by both conversions, loading with the failures that stop start-up, the report's lookups
 // on the program's own texts, whole reports against stored goldens, and the frame of the report

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """check_icalendar.py FIRST.ics SECOND.ics EXPECTED.tsv: reads two exports of the same days with
 Debian's python3-icalendar and checks each event's day, end, category and summary against
 EXPECTED.tsv, UIDs unique and equal in both, and the raw lines. Exits 1 on any problem."""

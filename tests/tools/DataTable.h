@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files in tests/data, found from this header's own place so that tests and benchmarks read
 // them alike. A table has one row a line and its fields separated by TABs; percent escapes (%09,

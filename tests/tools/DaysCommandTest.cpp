@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kesparo-days and the calendar's own command line: the lines of known days (tests/data), the
 // day report of --report, the iCalendar file of --ics, every way of refusing arguments (one line,
 // nothing on stdout, exit 2), and the executables' streams and exit status when their output cannot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's hit test and the controls' layout in twips; docking and centring: see tests/app.
 
 #include "view/MonthGeometry.h"

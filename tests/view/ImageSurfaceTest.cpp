@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image behind the month grid: its size at every pixel ratio, and what lands on its pixels.
 
 #include "view/ImageSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month drawing through a surface that records instead of drawing: where each day stands, in
 // which colour and weight, its lines, the order of the redraw, the title and the official marks.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of the month grid and the navigation commands, with the clamps at both ends of
 // 1901..2049 and a clock outside them.
 

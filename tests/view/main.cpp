@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing text into images needs a GUI application; Qt's offscreen platform serves without a display.
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kesparo-days: the calendar's answers for a run of days, one TAB-separated line per day, for
 // scripts, tests and comparison with other calendars; with --report, the day report of one day

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kesparo-days: the arguments are read here exactly as given (no toolkit takes any for itself), and
 // the output is written whole or the failure is reported: a full disk or a closed pipe is never
 // taken for success.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lunar_oracle.mjs: writes reference tables for the calendar engine's tests from an
 // outside calendar, the npm package lunar-javascript (its own astronomical algorithms,
 // nothing of ours). Two tab-separated files go into OUTDIR:

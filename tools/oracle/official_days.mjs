@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // official_days.mjs: writes the official days off (休) and working days (班) of the State
 // Council's yearly arrangements 2002..2026, as the program carries them and as the tests check
 // them, from an outside source: the holiday table of the npm package lunar-javascript

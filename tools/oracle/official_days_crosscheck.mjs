@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // official_days_crosscheck.mjs: compares the carried official days (resources/official-days.tsv)
 // with two further outside tables of the State Council's arrangements, the npm packages
 // holiday-calendar (its data/CN/<year>.json) and chinese-days (its dist/years/<year>.json), and
