@@ -106,7 +106,7 @@ QWidget* frmMain::buildClientArea() {
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsToPixels(view::kImage1Twips));
-    Image1->setPixmap(app::programIcon().pixmap(48, 48));
+    Image1->setPixmap(windowIcon().pixmap(48, 48));
 
     // The grey copy first, so the blue title lies over it.
     Label2 = titleLabel(client, "Label2", view::kLabel2Twips, QColor(160, 160, 160));
