@@ -25,12 +25,16 @@ std::optional<bool> readBool(const QSettings& settings, const QString& key) {
     return std::nullopt;
 }
 
-// A file the store can read: a regular file of a sane size that parses.
-bool isReadable(const QString& path) {
+// What stands at the store's path. Only a regular file of a sane size is opened at all: QSettings
+// reads the whole file, and would wait for ever on a pipe.
+enum class FileAtPath { Nothing, SettingsFile, SomethingElse };
+
+FileAtPath fileAt(const QString& path) {
     const QFileInfo file(path);
-    if (!file.isFile() || file.size() > kMaxFileBytes)
-        return false;
-    return QSettings(path, QSettings::IniFormat).status() == QSettings::NoError;
+    if (!file.exists() && !file.isSymLink())
+        return FileAtPath::Nothing;
+    return file.isFile() && file.size() <= kMaxFileBytes ? FileAtPath::SettingsFile
+                                                         : FileAtPath::SomethingElse;
 }
 
 bool isPlausibleFamily(const QString& family) {
@@ -54,9 +58,11 @@ QString SettingsFileChoiceStore::defaultPath() {
 
 RememberedChoices SettingsFileChoiceStore::load() const {
     RememberedChoices choices;
-    if (!isReadable(path_))
+    if (fileAt(path_) != FileAtPath::SettingsFile)
         return choices;
     const QSettings settings(path_, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return choices;
     if (const QString family = settings.value(kFontKey).toString(); isPlausibleFamily(family))
         choices.fontFamily = family;
     choices.enlarged = readBool(settings, kEnlargedKey).value_or(choices.enlarged);
@@ -65,6 +71,11 @@ RememberedChoices SettingsFileChoiceStore::load() const {
 }
 
 void SettingsFileChoiceStore::save(const RememberedChoices& choices) {
+    if (fileAt(path_) == FileAtPath::SomethingElse) {
+        qWarning("kesparo: %s is not a settings file of up to 64 KiB; the choices are not saved",
+                 qPrintable(path_));
+        return;
+    }
     QSettings settings(path_, QSettings::IniFormat);
     if (choices.fontFamily)
         settings.setValue(kFontKey, *choices.fontFamily);

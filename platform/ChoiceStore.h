@@ -26,7 +26,8 @@ public:
 // An INI file, by default kesparo/kesparo.conf in the user's configuration folder
 // ($XDG_CONFIG_HOME, ~/.config). The file is the user's to edit, so it is read with care: one
 // that is not a regular file, is larger than 64 KiB or does not parse counts as no file; a value
-// that is not what its key needs is left at its default.
+// that is not what its key needs is left at its default. Saving replaces a file that does not
+// parse, but leaves anything that is not a regular file of up to 64 KiB as it is.
 class SettingsFileChoiceStore final : public ChoiceStore {
 public:
     explicit SettingsFileChoiceStore(QString path);

@@ -3,7 +3,9 @@
 
 #include "platform/ChoiceStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -47,4 +49,25 @@ TEST(ChoiceStore, ReadsBackWhatItSaved) {
     EXPECT_EQ(store.load(), choices);
     store.save({std::nullopt, false, true});
     EXPECT_EQ(store.load(), (RememberedChoices{std::nullopt, false, true}));
+}
+
+// Saving never reads what a settings file cannot be, let alone replaces it: the choices of that run
+// are lost, the user's file is not.
+TEST(ChoiceStore, SavesNothingOverWhatIsNoSettingsFile) {
+    QTemporaryDir dir;
+    const QString oversized = dir.filePath("oversized.conf");
+    const QByteArray contents = "[grid]\nfont=SimHei\n#" + QByteArray(64 * 1024, 'x') + "\n";
+    {
+        QFile file(oversized);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    const QString folder = dir.filePath("folder.conf");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    for (const QString& path : {oversized, folder})
+        platform::SettingsFileChoiceStore(path).save({"SimHei", true, false});
+    QFile file(oversized);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), contents);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
