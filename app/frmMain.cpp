@@ -312,10 +312,11 @@ bool frmMain::exportICalendar(const QString& path, int fromYear, int toYear,
     const QByteArray text =
         report::iCalendarText(core::dayNumber(fromYear, 1, 1), core::dayNumber(toYear, 12, 31), kinds,
                               official_, QDateTime::currentDateTimeUtc());
-    if (platform::writeWholeFile(path, text).ok)
-        return true;
-    services_.tellUser(QStringLiteral("无法保存文件 %1。").arg(QDir::toNativeSeparators(path)));
-    return false;
+    const platform::WriteResult written = platform::writeWholeFile(path, text);
+    if (!written.ok)
+        services_.tellUser(
+            QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), written.reason));
+    return written.ok;
 }
 
 promo::GG1* frmMain::promotionWindow() const {

@@ -28,6 +28,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <qpa/qwindowsysteminterface.h>
@@ -457,4 +459,5 @@ TEST_F(MainWindowTest, ExportsTheChosenYearsAsICalendar) {
     EXPECT_FALSE(window->exportICalendar(dir.filePath("no/such/folder.ics"), 2012, 2012,
                                          report::kAllCalendarEventKinds));
     EXPECT_TRUE(told.size() == 1 && told[0].contains(QStringLiteral("folder.ics")));
+    EXPECT_TRUE(told.size() == 1 && told[0].contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
 }

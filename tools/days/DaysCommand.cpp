@@ -107,6 +107,7 @@ QString flag(bool value) {
 QString dayLine(clsDate& date, core::DayNumber number, const engine::OfficialDays& official) {
     const core::CivilDate civil = core::civilDate(number);
     date.sInitDate(civil.year, civil.month, civil.day);
+    const engine::OfficialDay* officialDay = official.find(number);
     const QStringList fields = {
         isoDate(civil),
         QString::number(date.lYear()),
@@ -126,7 +127,7 @@ QString dayLine(clsDate& date, core::DayNumber number, const engine::OfficialDay
         date.Era(date.sYear()),
         date.Constellation(date.sMonth(), date.sDay()),
         date.Constellation2(date.sMonth(), date.sDay()),
-        official.find(number) ? official.find(number)->label() : QString(),
+        officialDay ? officialDay->label() : QString(),
     };
     return fields.join(u'\t');
 }
