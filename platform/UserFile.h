@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The files the user keeps for the program, such as the holiday file, read with care: they are
-// the user's to write, so they may be missing, huge, a folder, a link or a pipe. Only a regular
+// Files that others write and the program reads, such as the user's holiday file or a shortcut on
+// the desktop, read with care: they may be missing, huge, a folder, a link or a pipe. Only a regular
 // file of bounded size is read; anything else is refused with a reason, never a hang or a crash.
 
 #include <QByteArray>

@@ -26,7 +26,7 @@ QByteArray internetShortcutContents(const QString& url) {
 
 QString readInternetShortcut(const QString& path) {
     QStringDecoder decode(kFileEncoding);
-    const QString text = decode(readFileStart(path));
+    const QString text = decode(readSmallFile(path));
     // The address is the URL key of the [InternetShortcut] section; other sections (a browser may
     // add some) and other keys are passed over. Like Windows, names ignore case.
     bool inSection = false;

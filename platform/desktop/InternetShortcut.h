@@ -14,8 +14,8 @@ namespace platform {
 // The whole file for `url`: "[InternetShortcut]" CR LF "URL=" url CR LF.
 QByteArray internetShortcutContents(const QString& url);
 
-// The address in the file at `path` (in its first kSmallFileLimit bytes), or an empty string when
-// the file cannot be read or holds none there.
+// The address in the file at `path`, or an empty string when the file cannot be read, is longer
+// than kSmallFileLimit bytes or holds none.
 QString readInternetShortcut(const QString& path);
 
 // Creates or replaces the file at `path`, whole or not at all, and never through a link.

@@ -118,7 +118,7 @@ QString programShortcutFileName(const ProgramFile& program) {
 }
 
 QString readProgramShortcut(const QString& path) {
-    return desktopLauncherProgram(readFileStart(path));
+    return desktopLauncherProgram(readSmallFile(path));
 }
 
 WriteResult writeProgramShortcut(const QString& path, const ProgramFile& program) {

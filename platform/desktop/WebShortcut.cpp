@@ -32,7 +32,7 @@ QString webShortcutFileName(const QString& caption) {
 }
 
 QString readWebShortcut(const QString& path) {
-    return desktopLinkUrl(readFileStart(path));
+    return desktopLinkUrl(readSmallFile(path));
 }
 
 WriteResult writeWebShortcut(const QString& path, const QString& caption, const QString& url) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktop/WholeFile.h"
 
+#include "platform/UserFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -108,13 +110,6 @@ WriteResult writeWholeFile(const QString& path, const QByteArray& contents,
     return {};
 }
 
-QByteArray readFileStart(const QString& path) {
-    if (!isPlainFile(path))
-        return {};
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(kSmallFileLimit) : QByteArray();
-}
-
 bool isPlainFile(const QString& path) {
     return QFileInfo::exists(path) && obstacleAt(path).isEmpty();
 }
@@ -153,31 +148,6 @@ WriteResult writeWholeFile(const QString& path, const QByteArray& contents,
     return {};
 }
 
-QByteArray readFileStart(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    if (!isPlainFile(path))
-        return {};
-    // O_NONBLOCK: should a pipe have taken the name since, opening it does not wait for a writer.
-    const int descriptor = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0)
-        return {};
-    struct stat info {};
-    QByteArray contents;
-    if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode)) {
-        contents.resize(kSmallFileLimit);
-        qsizetype done = 0;
-        for (ssize_t got = 1; got != 0 && done < contents.size();) {
-            got = ::read(descriptor, contents.data() + done, std::size_t(contents.size() - done));
-            if (got < 0 && errno != EINTR)
-                break;
-            done += got > 0 ? got : 0;
-        }
-        contents.resize(done);
-    }
-    ::close(descriptor);
-    return contents;
-}
-
 QString obstacleAt(const QString& path) {
     return obstacleAtName(QFile::encodeName(path));
 }
@@ -188,5 +158,10 @@ bool isPlainFile(const QString& path) {
 }
 
 #endif
+
+QByteArray readSmallFile(const QString& path) {
+    UserFileRead read = readUserFile(path, kSmallFileLimit);
+    return read.outcome == UserFileRead::Outcome::Read ? std::move(read.bytes) : QByteArray();
+}
 
 } // namespace platform

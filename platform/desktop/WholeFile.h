@@ -3,7 +3,7 @@
 // Small files in a folder that others can write to, such as the desktop. A file is written whole or
 // not at all: the bytes go to a new file beside it, which then takes its name in one rename, so a
 // reader never sees half a file and a failed write leaves the old file, or none, as it was. A file
-// is read only as far as a small file goes. Neither ever goes through a symbolic link, nor into a
+// is read only when it is small. Neither ever goes through a symbolic link, nor into a
 // folder, pipe or device: what stands at the name and is no plain file is left as it is; a write
 // says so, and a read finds nothing.
 
@@ -15,8 +15,7 @@
 
 namespace platform {
 
-// At most this much of a file is read: the files read here are a few hundred bytes, and one much
-// longer is none of ours, which its start tells as well as the whole.
+// The files read here are a few hundred bytes; one longer than this is none of ours.
 inline constexpr qint64 kSmallFileLimit = 64 * 1024;
 
 // Writes `contents` to `path`, creating or replacing a plain file, and gives it `permissions` when
@@ -24,8 +23,9 @@ inline constexpr qint64 kSmallFileLimit = 64 * 1024;
 WriteResult writeWholeFile(const QString& path, const QByteArray& contents,
                            QFileDevice::Permissions permissions = {});
 
-// The first kSmallFileLimit bytes of the plain file at `path`; empty when there is none.
-QByteArray readFileStart(const QString& path);
+// The plain file at `path` when it holds at most kSmallFileLimit bytes; empty when there is none,
+// or a longer one.
+QByteArray readSmallFile(const QString& path);
 
 // Whether a plain file (not a link to one) is at `path`.
 bool isPlainFile(const QString& path);
